@@ -1,0 +1,5 @@
+#pragma once
+#include <QString>
+namespace databuild {
+bool WriteInterfacePictures(const QString& root, QString& error);
+}
