@@ -18,6 +18,16 @@ QString UnplacedPhotosMessage(int unplaced) {
            " 张照片没有找到可以使用的模板,未能自动匹配！";
 }
 
+void ClearMatchingWork(const MatchingWork& work) {
+    for (const CandidateList* list : {&work.advanced, &work.advancedHorizontal,
+                                      &work.advancedVertical, &work.horizontal, &work.vertical}) {
+        list->table.clear();
+        list->used.clear();
+        list->choices.clear();
+    }
+    if (work.randomScratch) work.randomScratch->clear();
+}
+
 namespace {
 
 int ClassHorizontal(const TextTable& klass, int row) {

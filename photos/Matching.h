@@ -73,6 +73,10 @@ struct MatchingWork {
     TextTable* randomScratch = nullptr;  // ListView_moban_suijishu, cleared by every rebuild
 };
 
+// Empties the five candidate tables, their used and choice lists and the scratch list, as
+// Form3 does when it is shown. The pending tables stay.
+void ClearMatchingWork(const MatchingWork& work);
+
 // The mode word Form41.Edit_mobanfashi.
 inline const QString kRandomTemplatesMode = QStringLiteral("shiyong_suijimoban");
 inline const QString kCombinationMode = QStringLiteral("shiyong_zuhemoban");

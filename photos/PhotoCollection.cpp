@@ -1,7 +1,17 @@
 #include "photos/PhotoCollection.h"
 
+#include <QFileInfo>
+
 #include "photos/PhotoTable.h"
 #include "photos/SlotTable.h"
+
+QString SkippedPhotosMessage(const QStringList& skippedPaths) {
+    if (skippedPaths.isEmpty()) return {};
+    QStringList names;
+    for (const QString& path : skippedPaths) names.append(QFileInfo(path).fileName());
+    return "以下 " + QString::number(names.size()) +
+           " 个文件不是可以读取的JPG照片文件,没有添加:\n" + names.join('\n');
+}
 
 QString DeletePhotoQuestion(int slotsUsingPhoto) {
     if (slotsUsingPhoto == 0) return QStringLiteral("是否确定要删除当前选中的照片文件?");

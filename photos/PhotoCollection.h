@@ -5,6 +5,7 @@
 // consistent.
 
 #include <QString>
+#include <QStringList>
 
 #include "photos/Backgrounds.h"
 #include "photos/Matching.h"
@@ -18,6 +19,10 @@ inline const QString kDeleteAllQuestion = QStringLiteral("是否确定要删除�
 inline const QString kAllPhotosDeletedMessage = QStringLiteral("照片文件已经全部删除！");
 inline const QString kMatchingDoneMessage = QStringLiteral("照片与模板自动匹配已完成！");
 inline const QString kDeletePhotoTitle = QStringLiteral("删除照片");
+
+// The one message at the end of an add job that skipped files that are not readable JPG
+// photos, naming each skipped file; empty when none was skipped.
+QString SkippedPhotosMessage(const QStringList& skippedPaths);
 
 // The question before deleting the selected photo, naming how many slots use it.
 QString DeletePhotoQuestion(int slotsUsingPhoto);

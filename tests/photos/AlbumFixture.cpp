@@ -43,13 +43,13 @@ AlbumFixture::AlbumFixture()
 
 // Appends the class row of parameter row `row`, with its photo counts counted the way the
 // library counts them (a shuheng slot counts as vertical only in the vertical table).
-void AlbumFixture::AddClassRow(TextTable& klass, const QStringList& row, const TemplateSpec& spec,
+void AlbumFixture::AddClassRow(TextTable& klass, const QStringList& row, const TemplateItems& items,
                                bool verticalTable) {
     int nh = 0;
     int nv = 0;
-    for (int k = 0; k < spec.pictures.size(); ++k) {
-        if (spec.pictures[k].count('_') != 1) continue;
-        const QString word = spec.orientations.value(k);
+    for (int k = 0; k < items.pictures.size(); ++k) {
+        if (items.pictures[k].count('_') != 1) continue;
+        const QString word = items.orientations.value(k);
         if (word == "heng" || (word == "shuheng" && !verticalTable)) ++nh;
         if (word == "shu" || (word == "shuheng" && verticalTable)) ++nv;
     }
@@ -57,23 +57,23 @@ void AlbumFixture::AddClassRow(TextTable& klass, const QStringList& row, const T
                                 << row[11]);
 }
 
-int AlbumFixture::AddTemplate(const TemplateSpec& spec) {
+int AlbumFixture::AddTemplate(const TemplateItems& items) {
     const int index = parameters.rowCount();
-    const QStringList row{"单张", "普通", QString::number(spec.pictures.size()),
-                          Bars(spec.widths), Bars(spec.heights), Bars(spec.orientations),
-                          Bars(spec.pictures), "/lib/" + spec.name + ".rar", spec.classWord,
-                          QString::number(index), "250", spec.name, "0"};
+    const QStringList row{"单张", "普通", QString::number(items.pictures.size()),
+                          Bars(items.widths), Bars(items.heights), Bars(items.orientations),
+                          Bars(items.pictures), "/lib/" + items.name + ".rar", items.classWord,
+                          QString::number(index), "250", items.name, "0"};
     parameters.addRow(row);
 
     // A shuheng template is listed as horizontal and as vertical, as the library lists it.
-    if (spec.classWord == "shuheng") {
-        AddClassRow(horizontalClass, row, spec, false);
-        AddClassRow(verticalClass, row, spec, true);
+    if (items.classWord == "shuheng") {
+        AddClassRow(horizontalClass, row, items, false);
+        AddClassRow(verticalClass, row, items, true);
     } else {
-        AddClassRow(spec.classWord == "heng"  ? horizontalClass
-                    : spec.classWord == "shu" ? verticalClass
+        AddClassRow(items.classWord == "heng"  ? horizontalClass
+                    : items.classWord == "shu" ? verticalClass
                                               : advancedClass,
-                    row, spec, spec.classWord == "shu");
+                    row, items, items.classWord == "shu");
     }
     RebuildTemplateList();
     return index;

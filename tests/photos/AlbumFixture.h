@@ -12,7 +12,7 @@
 #include "photos/Matching.h"
 #include "platform/TextTable.h"
 
-struct TemplateSpec {
+struct TemplateItems {
     QString name;
     QString classWord;    // heng, shu, shuheng or gaojimoban
     QStringList orientations;  // szhz items: heng / shu / shuheng
@@ -26,7 +26,7 @@ public:
     AlbumFixture();
 
     // Adds a template; returns its template index.
-    int AddTemplate(const TemplateSpec& spec);
+    int AddTemplate(const TemplateItems& items);
     // A one-slot template of class heng or shu named `name`, slot 800 x 600 (or 600 x 800).
     int AddSingleTemplate(const QString& name, const QString& classWord);
 
@@ -53,7 +53,7 @@ public:
     QStringList used[5], choices[5];
 
 private:
-    void AddClassRow(TextTable& klass, const QStringList& row, const TemplateSpec& spec,
+    void AddClassRow(TextTable& klass, const QStringList& row, const TemplateItems& items,
                      bool verticalTable);
     void RebuildTemplateList();
 };

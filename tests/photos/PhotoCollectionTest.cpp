@@ -91,3 +91,9 @@ TEST(StartAutoMatch, RunsOnlyWhenAPhotoWaits) {
     EXPECT_TRUE(start.runJob);
     EXPECT_EQ(start.message, "");
 }
+
+TEST(SkippedPhotosMessage, NamesEverySkippedFileOnce) {
+    EXPECT_EQ(SkippedPhotosMessage({}), "");
+    EXPECT_EQ(SkippedPhotosMessage({"/a/broken.jpg", "/a/empty.JPG"}),
+              "以下 2 个文件不是可以读取的JPG照片文件,没有添加:\nbroken.jpg\nempty.JPG");
+}
