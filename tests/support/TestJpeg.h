@@ -14,6 +14,8 @@
 #include <QSize>
 #include <QString>
 
+#include <ostream>
+
 enum class TestJpegColour {
     YCbCr,      // colour, as cameras write it
     Grayscale,  // one component
@@ -56,3 +58,4 @@ Corner MarkedCorner(const QImage& image);
 
 // For test messages.
 const char* CornerName(Corner corner);
+inline void PrintTo(Corner corner, std::ostream* out) { *out << CornerName(corner); }
