@@ -76,7 +76,7 @@ bool FlashPlayer::setMovie(const QString& path, QString* error) {
     if (movie) {
         movie_ = std::move(movie);
         moviePath_ = path;
-        readPictures(pictureFolder_.isEmpty() ? QFileInfo(path).absolutePath() : pictureFolder_);
+        readPictures(QFileInfo(path).absolutePath());
         if (!prepare(size())) {
             unload();
             message = QString("动画文件无法播放：%1").arg(Native(path));
@@ -156,11 +156,14 @@ void FlashPlayer::advance() {
     update();
 }
 
-void FlashPlayer::readPictures(const QString& folder) {
+void FlashPlayer::readPictures(const QString& movieFolder) {
+    const bool oneFolder = !pictureFolder_.isEmpty();
+    const QString folder = oneFolder ? pictureFolder_ : movieFolder;
+    const PictureSource source = oneFolder ? PictureSource::OneFolder : PictureSource::MovieFolder;
     for (const MoviePicture& picture : movie_->pictures()) {
         const QByteArray bytes = picture.embedded
                                      ? picture.data
-                                     : ReadPictureFile(PicturePath(folder, picture.fileName));
+                                     : ReadPictureFile(PicturePath(folder, picture.fileName, source));
         pictureBytes_.insert(picture.id, bytes);
     }
 }

@@ -78,13 +78,14 @@ public:
     // movie has no such variable or no movie is loaded.
     QString GetVariable(const QString& name) const;
 
-    // The current frame drawn at the control's size (ARGB32, opaque). Black when no movie
-    // is loaded; a null image when the control has no area.
+    // The current frame drawn at the control's size (RGB32). Black when no movie is
+    // loaded; a null image when the control has no area. The frame is drawn once and kept
+    // until the frame, the movie or the size changes; the image answered is a shared copy.
     QImage paintFrame();
 
-    // Pictures are read from `folder` instead of the movie's own folder, at the next load;
-    // an empty text restores the movie's folder. For tools that show a movie with other
-    // pictures.
+    // From the next load on, every picture, the hand-over picture included, is read from
+    // `folder` instead of the movie's folder and "pic"; an empty text restores those. For
+    // tools that show a movie with other pictures.
     void setPictureFolder(const QString& folder) { pictureFolder_ = folder; }
 
 protected:
@@ -94,7 +95,7 @@ private:
     void unload();
     void advance();
     bool prepare(QSize size);
-    void readPictures(const QString& folder);
+    void readPictures(const QString& movieFolder);
     AssetBitmap writeBitmap(int index, const QImage& bitmap);
 
     QString moviePath_;

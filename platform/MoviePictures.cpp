@@ -150,11 +150,12 @@ QByteArray EncodeUncompressedPng(const QImage& image) {
     return out;
 }
 
-QString PicturePath(const QString& folder, const QString& fileName) {
+QString PicturePath(const QString& folder, const QString& fileName, PictureSource source) {
     if (fileName.isEmpty() || fileName == "." || fileName == ".." ||
         fileName.contains('/') || fileName.contains('\\'))
         return {};
-    if (fileName.compare(kHandOverPicture, Qt::CaseInsensitive) != 0)
+    if (source == PictureSource::OneFolder ||
+        fileName.compare(kHandOverPicture, Qt::CaseInsensitive) != 0)
         return QDir(folder).filePath(fileName);
     QDir dir(QFileInfo(folder).absoluteFilePath());
     do {

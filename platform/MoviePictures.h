@@ -41,7 +41,12 @@ QImage PreparePicture(const QByteArray& encoded, QSize bitmap);
 // fast to write as Qt's fastest PNG setting, and the renderer's loader reads it as fast.
 QByteArray EncodeUncompressedPng(const QImage& image);
 
-// The path of picture `fileName` in `folder`; the hand-over picture from the nearest
-// "pic" folder at or above `folder`. Empty when `fileName` is not a plain file name (empty,
+// Where pictures are looked for: the movie's folder, or one folder holding them all.
+enum class PictureSource { MovieFolder, OneFolder };
+
+// The path of picture `fileName` in `folder`. For a movie's folder, the hand-over picture
+// comes from the nearest "pic" folder at or above `folder`; from one folder, it is read
+// from `folder` like the others. Empty when `fileName` is not a plain file name (empty,
 // "." or "..", or with a path separator) or when no "pic" folder exists above `folder`.
-QString PicturePath(const QString& folder, const QString& fileName);
+QString PicturePath(const QString& folder, const QString& fileName,
+                    PictureSource source = PictureSource::MovieFolder);

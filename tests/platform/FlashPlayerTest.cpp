@@ -174,7 +174,7 @@ TEST_F(FlashPlayerTest, PictureAtItsShownSizeIsDrawnPixelForPixel) {
 }
 
 TEST_F(FlashPlayerTest, MissingOrBrokenPictureShowsNothingAndTheMoviePlays) {
-    dir.write("broken.jpg", QByteArray("\xff\xd8\xff\xe0 not really a jpeg", 24));
+    dir.write("broken.jpg", QByteArray("\xff\xd8\xff\xe0") + " not really a jpeg");
     const QString path = WriteMovie(
         dir, "m.rar", TestMovie(50, {{"absent.jpg", {960, 540}}, {"broken.jpg", {480, 270}, {300, 300}}}));
     QString error;

@@ -174,6 +174,9 @@ TEST(MoviePictures, PicturePathStaysInTheFolderAndFindsTheNearestPic) {
     EXPECT_EQ(PicturePath(dir.file("album/a/b/c"), "picture_0.jpg"), dir.file("album/a/pic/picture_0.jpg"));
     EXPECT_EQ(PicturePath(dir.file("album/a"), "picture_0.jpg"), dir.file("album/a/pic/picture_0.jpg"));
     EXPECT_EQ(PicturePath(dir.file("album"), "picture_0.jpg"), dir.file("album/pic/picture_0.jpg"));
+    EXPECT_EQ(PicturePath(dir.file("album/a/b"), "picture_0.jpg", PictureSource::OneFolder),
+              dir.file("album/a/b/picture_0.jpg"));
+    EXPECT_EQ(PicturePath(dir.path(), "picture_0.jpg"), "");  // no pic folder up to the root
     for (const char* name : {"", ".", "..", "../1.jpg", "a/1.jpg", "a\\1.jpg", "/etc/passwd"})
         EXPECT_EQ(PicturePath(dir.file("album"), name), "") << name;
 }

@@ -24,8 +24,10 @@ TEST(MovieTool, InfoListsFramesStageVariablesAndPictures) {
 
 TEST(MovieTool, RendersChosenFramesWithPicturesFromAFolder) {
     TempDir dir;
-    const QString movie = WriteMovie(dir, "movie/m.rar", TestMovie(20, {{"1.jpg", {960, 540}}}));
+    const QString movie = WriteMovie(
+        dir, "movie/m.rar", TestMovie(20, {{"picture_0.jpg", {1920, 1080}}, {"1.jpg", {960, 540}}}));
     WritePicture(dir, "pictures/1.jpg", SolidPicture({960, 540}, Qt::red));
+    WritePicture(dir, "pictures/picture_0.jpg", SolidPicture({960, 540}, Qt::green));
     const ToolRun run = RunTool("lumora-movie", {"render", movie, "--pictures", dir.file("pictures"),
                                                  "--size", "800x450", "--frames", "0,mid,last",
                                                  "--out", dir.file("out/f")});
@@ -34,7 +36,9 @@ TEST(MovieTool, RendersChosenFramesWithPicturesFromAFolder) {
     for (const char* name : {"out/f0.png", "out/f10.png", "out/f19.png"}) {
         const QImage frame(dir.file(name));
         ASSERT_EQ(frame.size(), QSize(800, 450)) << name;
-        EXPECT_GT(qRed(frame.pixel(400, 225)), 200) << name;  // the picture from the folder
+        // Both pictures come from the folder, the hand-over picture too.
+        EXPECT_GT(qRed(frame.pixel(400, 225)), 200) << name;
+        EXPECT_GT(qGreen(frame.pixel(100, 300)), 200) << name;
     }
     EXPECT_NE(QImage(dir.file("out/f0.png")), QImage(dir.file("out/f19.png")));
 }
