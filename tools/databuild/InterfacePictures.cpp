@@ -53,7 +53,8 @@ void ButtonFace(QPainter& p, const QRect& r, ButtonState state, bool close) {
 
 void Icon(QPainter& p, const QRect& r, ButtonState state, const QString& kind) {
     p.save();
-    const QPointF c = QRectF(r).center() + (state == ButtonState::Pressed ? QPointF(1, 1) : QPointF());
+    const QPointF c =
+        QRectF(r).center() + (state == ButtonState::Pressed ? QPointF(1, 1) : QPointF());
     p.setPen(QPen(kInk, 2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     if (kind == "close") {

@@ -1,6 +1,5 @@
 #include "tools/databuild/SamplePhotos.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLinearGradient>
@@ -11,6 +10,7 @@
 #include <cmath>
 #include <functional>
 
+#include "platform/Jpeg.h"
 #include "tools/databuild/Decor.h"
 
 namespace databuild {
@@ -428,15 +428,14 @@ QVector<SamplePhoto> DrawSamplePhotos() {
     return photos;
 }
 
-QByteArray JpegWithOrientation(const QImage& upright, int orientation, int quality) {
-    QImage stored = upright;
-    if (orientation == 6) stored = upright.transformed(QTransform().rotate(-90));
-    if (orientation == 8) stored = upright.transformed(QTransform().rotate(90));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    stored.save(&buffer, "JPEG", quality);
-    if (orientation == 1 || jpeg.size() < 2) return jpeg;
+QImage StoredForOrientation(const QImage& upright, int orientation) {
+    if (orientation == 6) return upright.transformed(QTransform().rotate(-90));
+    if (orientation == 8) return upright.transformed(QTransform().rotate(90));
+    return upright;
+}
+
+QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation) {
+    if (jpeg.size() < 2) return jpeg;
     const QByteArray exif = ExifOrientation(orientation);
     QByteArray segment("\xff\xe1", 2);
     segment.append(char((exif.size() + 2) >> 8));
@@ -448,10 +447,22 @@ QByteArray JpegWithOrientation(const QImage& upright, int orientation, int quali
 bool WriteSamplePhotos(const QString& folder, QString& error) {
     QDir().mkpath(folder);
     for (const SamplePhoto& photo : DrawSamplePhotos()) {
-        QFile file(folder + "/" + photo.fileName);
-        const QByteArray bytes = JpegWithOrientation(photo.upright, photo.orientation);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            error = "无法写入示例照片：" + file.fileName();
+        const QString path = folder + "/" + photo.fileName;
+        const JpegWriteResult written =
+            WriteJpeg(StoredForOrientation(photo.upright, photo.orientation), path, 90);
+        if (!written.ok()) {
+            error = written.error;
+            return false;
+        }
+        if (photo.orientation == 1) continue;
+        QFile file(path);
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = WithExifOrientation(file.readAll(), photo.orientation);
+        file.close();
+        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size()) {
+            error = "无法写入示例照片：" + path;
             return false;
         }
     }

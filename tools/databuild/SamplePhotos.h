@@ -22,10 +22,12 @@ QVector<SamplePhoto> DrawSamplePhotos();
 QImage DrawScene(int scene, QSize size);
 int SceneCount();
 
-// JPEG bytes of `upright` stored for `orientation` (1: as is; 6: stored turned a quarter
-// to the left, to be turned right to view; 8: the other way), with an EXIF block that
-// holds the orientation.
-QByteArray JpegWithOrientation(const QImage& upright, int orientation, int quality = 90);
+// The picture a camera stores for `upright` with `orientation` (1: as is; 6: turned a
+// quarter to the left, to be turned right to view; 8: the other way).
+QImage StoredForOrientation(const QImage& upright, int orientation);
+
+// `jpeg` with an EXIF block holding only the orientation, put right after its start marker.
+QByteArray WithExifOrientation(const QByteArray& jpeg, int orientation);
 
 // Writes the sample photos into `folder`.
 bool WriteSamplePhotos(const QString& folder, QString& error);

@@ -18,7 +18,7 @@ namespace {
 
 constexpr double kBeat = 60.0 / 96;  // seconds
 constexpr int kBarsIntro = 2;
-constexpr int kPhrases = 12;          // two bars each, one lyric line each
+constexpr int kPhrases = 12;  // two bars each, one lyric line each
 constexpr int kBarsOutro = 2;
 constexpr double kPi = 3.14159265358979323846;
 
@@ -46,14 +46,15 @@ const QVector<float>& Wave(int harmonics) {
     table.resize(4096);
     for (int i = 0; i < table.size(); ++i) {
         double v = 0;
-        for (int h = 1; h <= harmonics; ++h) v += std::sin(2 * kPi * h * i / table.size()) / (h * h);
+        for (int h = 1; h <= harmonics; ++h)
+            v += std::sin(2 * kPi * h * i / table.size()) / (h * h);
         table[i] = float(v);
     }
     return table;
 }
 
-void AddTone(QVector<float>& out, double start, double length, double hz, double gain,
-             double decay, double pan, int harmonics) {
+void AddTone(QVector<float>& out, double start, double length, double hz, double gain, double decay,
+             double pan, int harmonics) {
     const int first = int(start * kSongSampleRate);
     const int count = std::min(int(length * kSongSampleRate), int(out.size() / 2) - first);
     float* data = out.data() + 2 * first;
@@ -104,8 +105,7 @@ QVector<float> SynthesiseSong() {
         for (int beat = 0; beat < 8; ++beat) {
             if (notes[beat] == 0) continue;
             const double hz = DegreeHz(notes[beat]) * (higher ? 2.0 : 1.0);
-            AddTone(out, PhraseStart(phrase) + beat * kBeat, 1.6 * kBeat, hz, 0.22, 2.6,
-                    0.15, 5);
+            AddTone(out, PhraseStart(phrase) + beat * kBeat, 1.6 * kBeat, hz, 0.22, 2.6, 0.15, 5);
         }
     }
     Echo(out);
@@ -117,10 +117,9 @@ QVector<float> SynthesiseSong() {
 
 QString SongLyrics() {
     static const char* lines[kPhrases] = {
-        "春风吹过窗前的小路", "吹开一树一树的花",   "你站在光里回头笑",
-        "那一刻我按下快门",   "山很远 水很长",       "照片里的日子不会老",
-        "一页一页慢慢翻过",   "每一页都有你的模样", "等到下一个春天来",
-        "我们再去看那片花海", "把笑声装进相册里",   "有你的地方就是春光",
+        "春风吹过窗前的小路", "吹开一树一树的花",   "你站在光里回头笑", "那一刻我按下快门",
+        "山很远 水很长",      "照片里的日子不会老", "一页一页慢慢翻过", "每一页都有你的模样",
+        "等到下一个春天来",   "我们再去看那片花海", "把笑声装进相册里", "有你的地方就是春光",
     };
     auto stamp = [](double seconds) {
         const int centis = int(std::lround(seconds * 100));
@@ -131,14 +130,14 @@ QString SongLyrics() {
     };
     QStringList lrc{"[ti:春日]", "[ar:Lumora]", "[al:Lumora 示例音乐]", "[by:Lumora]",
                     stamp(0) + "春日"};
-    for (int i = 0; i < kPhrases; ++i) lrc.append(stamp(PhraseStart(i)) + QString::fromUtf8(lines[i]));
+    for (int i = 0; i < kPhrases; ++i)
+        lrc.append(stamp(PhraseStart(i)) + QString::fromUtf8(lines[i]));
     lrc.append(stamp(PhraseStart(kPhrases)) + "（完）");
     lrc.append("");
     return lrc.join("\r\n");
 }
 
-bool EncodeMp3(const QVector<float>& samples, int sampleRate, const QString& path,
-               QString& error) {
+bool EncodeMp3(const QVector<float>& samples, int sampleRate, const QString& path, QString& error) {
     const AVCodec* codec = avcodec_find_encoder_by_name("libmp3lame");
     if (!codec) {
         error = "没有 MP3 编码器（libmp3lame）";

@@ -22,8 +22,7 @@ QString SongLyrics();
 
 // Encodes interleaved stereo samples as an MP3 file at `path`. Answers false with a
 // Chinese message when the encoder is missing or the file cannot be written.
-bool EncodeMp3(const QVector<float>& samples, int sampleRate, const QString& path,
-               QString& error);
+bool EncodeMp3(const QVector<float>& samples, int sampleRate, const QString& path, QString& error);
 
 // Writes "春日.mp3" and "春日.lrc" into `folder`.
 bool WriteSampleSong(const QString& folder, QString& error);
