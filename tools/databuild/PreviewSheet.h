@@ -10,4 +10,10 @@ namespace databuild {
 bool WritePreviewSheet(const QString& dataDir, const QString& photosDir, const QString& out,
                        QString& error);
 
+// The contact sheet of the built library in ROOT: the middle frame of every template, drawn
+// by the movie tool `movieTool` (lumora-movie) with photos from `photosDir` in its slots,
+// labelled with the template's name and category, four to a row.
+bool WriteContactSheet(const QString& root, const QString& photosDir, const QString& movieTool,
+                       const QString& out, QString& error);
+
 }  // namespace databuild

@@ -112,7 +112,8 @@ void Pine(QPainter& p, QPointF base, double height, QColor colour) {
     p.fillPath(path, colour);
 }
 
-void Bokeh(QPainter& p, QSizeF s, Random& r, int count, std::initializer_list<QColor> colours) {
+void PaintBokeh(QPainter& p, QSizeF s, Random& r, int count,
+                std::initializer_list<QColor> colours) {
     const QVector<QColor> c(colours);
     for (int i = 0; i < count; ++i) {
         QColor colour = c[i % c.size()];
@@ -134,7 +135,7 @@ void Grain(QImage& image, Random& r) {
     }
 }
 
-void Vignette(QPainter& p, QSizeF s) {
+void PaintVignette(QPainter& p, QSizeF s) {
     QRadialGradient g(QPointF(s.width() / 2, s.height() / 2),
                       std::hypot(s.width(), s.height()) / 2);
     g.setColorAt(0.55, QColor(0, 0, 0, 0));
@@ -200,7 +201,7 @@ const QVector<Scene>& Scenes() {
                     x += w + r.between(2, 14);
                 }
             }
-            Bokeh(p, s, r, 40, {QColor("#ffcf70"), QColor("#ff7a5a"), QColor("#8fd0ff")});
+            PaintBokeh(p, s, r, 40, {QColor("#ffcf70"), QColor("#ff7a5a"), QColor("#8fd0ff")});
             p.fillRect(QRectF(0, s.height() * 0.8, s.width(), s.height() * 0.2), QColor("#0a0d18"));
             for (int i = 0; i < 80; ++i)
                 Glow(p, {r.between(0, s.width()), s.height() * r.between(0.82, 0.97)},
@@ -251,7 +252,7 @@ const QVector<Scene>& Scenes() {
         // 6 a flower close up
         [](QPainter& p, QSizeF s, Random& r) {
             Sky(p, s, 1.0, {QColor("#3d5a2a"), QColor("#7c9a4a"), QColor("#2a3f1e")});
-            Bokeh(p, s, r, 30, {QColor("#f0f7c0"), QColor("#c8e890"), QColor("#ffffff")});
+            PaintBokeh(p, s, r, 30, {QColor("#f0f7c0"), QColor("#c8e890"), QColor("#ffffff")});
             Random petal(4);
             Flower(p, {s.width() * 0.5, s.height() * 0.45}, s.width() * 0.42, QColor("#e85a7a"),
                    petal);
@@ -357,7 +358,7 @@ const QVector<Scene>& Scenes() {
                 for (double y = r.between(0, 80); y < s.height(); y += s.height() * 0.12)
                     p.fillRect(QRectF(x - 1, y, w + 2, 4), c.darker(140));
             }
-            Bokeh(p, s, r, 20, {QColor("#fffbe0")});
+            PaintBokeh(p, s, r, 20, {QColor("#fffbe0")});
         },
         // 13 grassland under big clouds
         [](QPainter& p, QSizeF s, Random& r) {
@@ -414,7 +415,7 @@ QImage DrawScene(int scene, QSize size) {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         Scenes()[scene % SceneCount()](p, QSizeF(size), r);
-        Vignette(p, QSizeF(size));
+        PaintVignette(p, QSizeF(size));
     }
     Grain(image, r);
     return image;

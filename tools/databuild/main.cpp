@@ -5,6 +5,10 @@
 //   lumora-databuild pictures ROOT         interface pictures into ROOT/lumdata/jiemian
 //   lumora-databuild photos FOLDER         sample photos into FOLDER
 //   lumora-databuild song FOLDER           the sample song and its lyric file into FOLDER
+//   lumora-databuild contact-sheet ROOT PHOTOS OUT.png
+//                                          the middle frame of every template of the
+//                                          library in ROOT, drawn by lumora-movie (beside
+//                                          this program) with photos from PHOTOS
 //   lumora-databuild preview DATA PHOTOS OUT.png
 //                                          a quick sheet of four frames per template,
 //                                          drawn with rlottie, photos taken from PHOTOS
@@ -25,7 +29,7 @@ namespace {
 int usage() {
     std::fputs(
         "usage: lumora-databuild library DATA ROOT | pictures ROOT | photos FOLDER |"
-        " song FOLDER | preview DATA PHOTOS OUT.png\n",
+        " song FOLDER | contact-sheet ROOT PHOTOS OUT.png | preview DATA PHOTOS OUT.png\n",
         stderr);
     return 2;
 }
@@ -44,6 +48,9 @@ int run(const QStringList& args) {
         ok = WriteSamplePhotos(args[1], error);
     } else if (command == "song" && args.size() == 2) {
         ok = WriteSampleSong(args[1], error);
+    } else if (command == "contact-sheet" && args.size() == 4) {
+        const QString tool = QCoreApplication::applicationDirPath() + "/lumora-movie";
+        ok = WriteContactSheet(args[1], args[2], tool, args[3], error);
     } else if (command == "preview" && args.size() == 4) {
         ok = WritePreviewSheet(args[1], args[2], args[3], error);
     } else {
