@@ -4,7 +4,7 @@
 #include "templates/TemplateTables.h"
 
 ParameterFile ReadParameterFile(const QString& path) {
-    const IniFile ini = IniFile::load(path);
+    const IniFile ini = IniFile::fromGbkFile(path);
     auto one = [&ini](const char* key) { return ini.value("1", key); };
     ParameterFile file;
     file.marker = ini.value(kLibraryMarkerSection, kLibraryMarkerKey);

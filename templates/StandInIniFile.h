@@ -11,7 +11,7 @@
 
 class IniFile {
 public:
-    static IniFile load(const QString& path) {
+    static IniFile fromGbkFile(const QString& path) {
         IniFile ini;
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return ini;
