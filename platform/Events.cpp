@@ -19,7 +19,7 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
     QTimer tick;
     tick.start(2);
     while (!deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         if (done()) return true;
     }
     return done();

@@ -9,8 +9,13 @@ QString TextTable::cell(int row, int column) const {
     return column < cells.size() ? cells[column] : QString();
 }
 
+const QStringList& TextTable::row(int row) const {
+    static const QStringList none;
+    return row >= 0 && row < rows_.size() ? rows_[row] : none;
+}
+
 void TextTable::setCell(int row, int column, const QString& text) {
-    Q_ASSERT(row >= 0 && row < rows_.size() && column >= 0);
+    if (row < 0 || row >= rows_.size() || column < 0) return;
     QStringList& cells = rows_[row];
     while (cells.size() <= column) cells.append(QString());
     cells[column] = text;
@@ -24,11 +29,12 @@ int TextTable::addRow(const QStringList& cells) {
 }
 
 void TextTable::insertRow(int row, const QStringList& cells) {
-    rows_.insert(row, cells);
+    rows_.insert(qBound(0, row, int(rows_.size())), cells);
     emit changed();
 }
 
 void TextTable::removeRow(int row) {
+    if (row < 0 || row >= rows_.size()) return;
     rows_.removeAt(row);
     emit changed();
 }

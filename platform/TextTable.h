@@ -26,13 +26,17 @@ public:
 
     // The cell at (row, column); empty text outside the table.
     QString cell(int row, int column) const;
-    const QStringList& row(int row) const { return rows_.at(row); }
-    // Sets one cell; the row must exist, and is widened when the column lies past its end.
+    // The cells of a row; no cells for a row outside the table.
+    const QStringList& row(int row) const;
+    // Sets one cell; the row is widened when the column lies past its end. A row or
+    // column outside the table changes nothing.
     void setCell(int row, int column, const QString& text);
 
     // Appends a row and returns its number.
     int addRow(const QStringList& cells);
+    // Inserts a row before `row`; a number past either end inserts at that end.
     void insertRow(int row, const QStringList& cells);
+    // Removes a row; a row outside the table changes nothing.
     void removeRow(int row);
     void clear();
     void setRows(QVector<QStringList> rows);
