@@ -6,7 +6,7 @@
 #include "app/Form2.h"
 #include "app/InterfacePictures.h"
 #include "app/Program.h"
-#include "app/StandInInstanceLock.h"  // STAND-IN until platform/InstanceLock.h
+#include "platform/InstanceLock.h"
 #include "platform/CaptionBar.h"
 #include "platform/Timer.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/DialogParts.h"
 #include "app/Program.h"
-#include "app/StandInFolderWipe.h"  // STAND-IN until platform/FolderWipe.h
+#include "platform/FolderWipe.h"
 #include "platform/CaptionBar.h"
 #include "platform/Events.h"
 #include "templates/LibraryFolders.h"

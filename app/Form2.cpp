@@ -13,7 +13,7 @@
 #include "app/Messages.h"
 #include "app/Program.h"
 #include "app/StandInFlashPlayer.h"  // STAND-IN until platform/FlashPlayer.h
-#include "app/StandInFolderWipe.h"   // STAND-IN until platform/FolderWipe.h
+#include "platform/FolderWipe.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"
 #include "platform/Timer.h"

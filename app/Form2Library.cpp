@@ -8,7 +8,7 @@
 #include "app/Form2.h"
 #include "app/Messages.h"
 #include "app/Program.h"
-#include "app/StandInFolderWipe.h"  // STAND-IN until platform/FolderWipe.h
+#include "platform/FolderWipe.h"
 #include "platform/Events.h"
 #include "platform/TextTable.h"
 #include "platform/Timer.h"

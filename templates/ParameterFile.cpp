@@ -1,6 +1,6 @@
 #include "templates/ParameterFile.h"
 
-#include "templates/StandInIniFile.h"  // STAND-IN until platform/IniFile.h
+#include "platform/IniFile.h"
 #include "templates/TemplateTables.h"
 
 ParameterFile ReadParameterFile(const QString& path) {

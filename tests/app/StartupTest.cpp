@@ -11,7 +11,7 @@
 
 #include "app/AllWindows.h"
 #include "app/StandInFlashPlayer.h"  // STAND-IN until platform/FlashPlayer.h
-#include "app/StandInInstanceLock.h"  // STAND-IN until platform/InstanceLock.h
+#include "platform/InstanceLock.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"
 #include "platform/Timer.h"
