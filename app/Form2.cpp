@@ -12,7 +12,7 @@
 #include "app/InterfacePictures.h"
 #include "app/Messages.h"
 #include "app/Program.h"
-#include "app/StandInFlashPlayer.h"  // STAND-IN until platform/FlashPlayer.h
+#include "platform/FlashPlayer.h"
 #include "platform/FolderWipe.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"

@@ -10,7 +10,7 @@
 #include <QSysInfo>
 
 #include "app/AllWindows.h"
-#include "app/StandInFlashPlayer.h"  // STAND-IN until platform/FlashPlayer.h
+#include "platform/FlashPlayer.h"
 #include "platform/InstanceLock.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"
