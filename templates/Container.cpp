@@ -1,7 +1,6 @@
 #include "templates/Container.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTime>
 #include <QtEndian>
 #include <zlib.h>
@@ -42,10 +41,16 @@ ContainerResult ReadFile(const QString& path, QByteArray& bytes) {
     return {};
 }
 
+// A plain write: the files of an unwrap are working files, re-made from the library at
+// every use, so they are not synced to disk (a sync per pass made start-up wait on the disk
+// 20 times per template).
 ContainerResult WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        file.close();
+        QFile::remove(path);  // never leave a half-written file behind for a reader
         return ContainerResult::failure(QString("无法写入文件：%1").arg(path));
+    }
     return {};
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+// Messages and questions in the program's own windows.
+
+#include <QString>
+
+// Shows `text` in the message box Form14 and returns when the person has closed it.
+void ShowMessage(const QString& text);
+
+// Asks a question in Form17 with this caption and text. Answers true only for OK; Cancel
+// and the close label answer false.
+bool AskQuestion(const QString& caption, const QString& text);
