@@ -80,19 +80,19 @@ TEST(InterfacePictures, HaveTheSizesTheCaptionPiecesAreCutFrom) {
         QSize size;
     };
     const Case cases[] = {
-        {"zhujiemian_01.png", {1024, 67}},  {"zhujiemian_02.png", {1024, 67}},
-        {"zhujiemian_03.png", {1024, 67}},  {"xiaojiemian_01.png", {1024, 43}},
-        {"xiaojiemian_02.png", {1024, 43}}, {"xiaojiemian_03.png", {1024, 43}},
+        {"jiemian_01.png", {1024, 67}},  {"jiemian_02.png", {1024, 67}},
+        {"jiemian_03.png", {1024, 67}},  {"xiao_jiemian_01.png", {1024, 43}},
+        {"xiao_jiemian_02.png", {1024, 43}}, {"xiao_jiemian_03.png", {1024, 43}},
         {"jiazai.png", {500, 249}},         {"beijing.png", {1280, 800}},
-        {"zhaopianqu.png", {800, 450}},
+        {"zhaopianqu.png", {800, 450}},     {"ico.png", {32, 32}},
     };
     for (const Case& c : cases) EXPECT_EQ(QImage(folder + c.name).size(), c.size) << c.name;
     // The three states differ only where the buttons are; the drag area is stretchable.
-    const QImage normal(folder + "zhujiemian_01.png"), hover(folder + "zhujiemian_02.png");
+    const QImage normal(folder + "jiemian_01.png"), hover(folder + "jiemian_02.png");
     EXPECT_EQ(normal.copy(0, 0, 900, 49), hover.copy(0, 0, 900, 49));
     EXPECT_NE(normal.copy(988, 0, 36, 49), hover.copy(988, 0, 36, 49));
     EXPECT_EQ(normal.copy(390, 0, 1, 49), normal.copy(439, 0, 1, 49));
-    const QImage small(folder + "xiaojiemian_01.png"), smallHover(folder + "xiaojiemian_02.png");
+    const QImage small(folder + "xiao_jiemian_01.png"), smallHover(folder + "xiao_jiemian_02.png");
     EXPECT_NE(small.copy(982, 0, 42, 37), smallHover.copy(982, 0, 42, 37));
     EXPECT_EQ(small.copy(20, 37, 1, 6), small.copy(69, 37, 1, 6));
 }

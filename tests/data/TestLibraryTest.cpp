@@ -51,7 +51,7 @@ TEST(TestLibrary, SoundLibraryHoldsFourPairedTemplatesAndTheSpecialFiles) {
     ASSERT_EQ(f.combinations.size(), 2);
     EXPECT_EQ(ReadGbkIni(Stripped(f.combinations[0], 3))["zuhemoban_canshu"]["canshu_2"],
               "测试组合~2~1~");
-    EXPECT_TRUE(QFileInfo::exists(dir.file("lumdata/jiemian/zhujiemian_01.png")));
+    EXPECT_TRUE(QFileInfo::exists(dir.file("lumdata/jiemian/jiemian_01.png")));
 }
 
 TEST(TestLibrary, DamagedCasesAreWhatTheirOptionsSay) {

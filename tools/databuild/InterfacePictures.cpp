@@ -183,19 +183,38 @@ QImage PhotoAreaPicture() {
     return image;
 }
 
+QImage ProgramIcon() {
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kGold, 2));
+    p.setBrush(kTop);
+    p.drawRoundedRect(QRectF(2, 5, 28, 22), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(16, 16), 6, 6);
+    p.setBrush(kGold);
+    p.drawEllipse(QPointF(16, 16), 2.5, 2.5);
+    p.drawRect(QRectF(6, 8, 5, 3));
+    return image;
+}
+
 bool WriteInterfacePictures(const QString& root, QString& error) {
     const QString folder = root + "/" + kInterfaceFolder;
+    QDir(folder).removeRecursively();  // only what this build draws stays there
     QDir().mkpath(folder);
     const ButtonState states[] = {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed};
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
-        if (!Save(MainWindowBox(states[i]), folder + "/zhujiemian_0" + n + ".png", error) ||
-            !Save(SmallWindowBox(states[i]), folder + "/xiaojiemian_0" + n + ".png", error))
+        if (!Save(MainWindowBox(states[i]), folder + "/jiemian_0" + n + ".png", error) ||
+            !Save(SmallWindowBox(states[i]), folder + "/xiao_jiemian_0" + n + ".png", error))
             return false;
     }
     return Save(LoadingPicture(), folder + "/jiazai.png", error) &&
            Save(SharedBackground(), folder + "/beijing.png", error) &&
-           Save(PhotoAreaPicture(), folder + "/zhaopianqu.png", error);
+           Save(PhotoAreaPicture(), folder + "/zhaopianqu.png", error) &&
+           Save(ProgramIcon(), folder + "/ico.png", error);
 }
 
 }  // namespace databuild
