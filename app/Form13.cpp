@@ -1,8 +1,42 @@
 #include "app/Form13.h"
 
+#include <QProgressBar>
+
 #include "platform/CaptionBar.h"
+#include "platform/Timer.h"
+
+namespace {
+Timer* JobTimer(Form13* window, const char* name, void (Form13::*handler)()) {
+    auto* timer = new Timer(window, 500, [window, handler] { (window->*handler)(); });
+    timer->setObjectName(name);
+    return timer;
+}
+}  // namespace
 
 Form13::Form13(QWidget* parent) : Window("Form13", QString(), parent) {
-    resize(800, 560);
+    resize(420, 120);
     SkinSmallWindow(this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setGeometry(20, 60, width() - 40, 24);
+    ProgressBar1->setRange(0, 0);
+    Timer3 = JobTimer(this, "Timer3", &Form13::Timer3Timer);
+    Timer_zidong_zhaopian_yu_moban_pipei = JobTimer(this, "Timer_zidong_zhaopian_yu_moban_pipei",
+                                                    &Form13::Timer_zidong_zhaopian_yu_moban_pipeiTimer);
+    Timer_zhaopian_fanye = JobTimer(this, "Timer_zhaopian_fanye", &Form13::Timer_zhaopian_fanyeTimer);
+}
+
+void Form13::runJob(const QString& caption, int progressMax, Timer* job) {
+    setWindowTitle(caption);
+    ProgressBar1->setRange(0, progressMax);
+    ProgressBar1->setValue(0);
+    job->setEnabled(true);
+    showModal();
+    // A window closed from outside (the close label, a script's time limit) stops the job
+    // before it starts.
+    job->setEnabled(false);
+}
+
+void Form13::advance() {
+    if (ProgressBar1->value() < ProgressBar1->maximum()) ProgressBar1->setValue(ProgressBar1->value() + 1);
 }

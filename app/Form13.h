@@ -1,12 +1,65 @@
 #pragma once
-// Form13: progress window of the timer jobs; its caption is set per job (caption (set per job)).
-// The window exists from the start with its skinned caption bar; its controls and work
-// come with the part of the program it belongs to.
+// Form13: the progress window of the long jobs (its caption is set per job).
+//
+// A job is a one-shot timer of this window: the command that starts it sets the progress
+// bar and the caption, enables the timer and shows the window modally (runJob); the timer's
+// handler disables itself first, does the work while processing pending events, and closes
+// the window. Jobs of the photo collection:
+//
+//   Timer3                                   添加照片: read, check and record the chosen
+//                                            files, then match the new photos
+//   Timer_zidong_zhaopian_yu_moban_pipei     自动匹配模板: match the waiting photos
+//   Timer_zhaopian_fanye                     加载照片: fill the main window's nine photo
+//                                            cells with page Form2.Edit_fangye_hao
+//
+// A chosen file that is not a readable JPG photo is skipped; when the add job ends, one
+// message names every skipped file. A matching job ends when a pass places nothing while
+// photos still wait, and one message says how many photos found no template.
+// The jobs' bodies live in Form13Jobs.cpp (adding, matching) and Form13PageLoad.cpp.
 
+#include <QStringList>
+
+#include "photos/Matching.h"
 #include "platform/Window.h"
+
+class QProgressBar;
+class Timer;
 
 class Form13 : public Window {
     Q_OBJECT
 public:
     explicit Form13(QWidget* parent = nullptr);
+
+    // Sets the caption and the progress bar (0 ... `progressMax`, at 0), enables `job` and
+    // shows the window modally; returns when the job has closed it.
+    void runJob(const QString& caption, int progressMax, Timer* job);
+
+    // What the most recent matching (alone or after adding) did.
+    const MatchingResult& lastMatching() const { return lastMatching_; }
+    // The files the most recent add job skipped, in dialog order.
+    const QStringList& lastSkipped() const { return lastSkipped_; }
+
+    QProgressBar* ProgressBar1;                   // the job's progress
+    Timer* Timer3;                                // the add job, 500 ms, fires once
+    Timer* Timer_zidong_zhaopian_yu_moban_pipei;  // the matching job, 500 ms, fires once
+    Timer* Timer_zhaopian_fanye;                  // the page load, 500 ms, fires once
+
+public slots:
+    void Timer3Timer();
+    void Timer_zidong_zhaopian_yu_moban_pipeiTimer();
+    void Timer_zhaopian_fanyeTimer();
+
+private:
+    void advance();
+    MatchingResult match();
+
+    MatchingResult lastMatching_;
+    QStringList lastSkipped_;
 };
+
+// Fills the main window's photo cells Image1 ... Image9 with page Form2.Edit_fangye_hao
+// of the photo table, each photo fitted into its cell with a 3-pixel white margin and
+// hinted with its number and name; `progress` (may be null) advances once per photo.
+void LoadPhotoPage(QProgressBar* progress);
+// Empties the nine photo cells and turns their hints off.
+void ClearPhotoCells();

@@ -58,9 +58,10 @@ QSize AddRenderBox(QSize stored) {
 }
 
 QSize RecordedPhotoSize(QSize stored, QSize delivered) {
-    const bool deliveredUpright = delivered.width() < delivered.height();
-    if (!deliveredUpright) return stored;
-    if (stored.height() < stored.width()) return stored.transposed();
+    if (delivered.width() < delivered.height())
+        return stored.height() < stored.width() ? stored.transposed() : stored;
+    if (delivered.height() < delivered.width())
+        return stored.width() < stored.height() ? stored.transposed() : stored;
     return stored;
 }
 

@@ -82,10 +82,11 @@ int PendingPhotoRow(const TextTable& pending, int row);
 QSize AddRenderBox(QSize stored);
 
 // The size a newly added photo is recorded with, from its stored JPG size and the size of
-// the upright picture the renderer delivered. A delivered picture that is wider than high
-// (or square) keeps the stored size; one that is higher than wide means the photo is shown
-// upright, so the recorded size is the stored one with the smaller side first
-// (4000 x 3000 stored, delivered upright -> 3000 x 4000).
+// the upright picture the renderer delivered: the stored sides, in the order that gives
+// the delivered picture's orientation. A picture delivered higher than wide records the
+// smaller side first (4000 x 3000 stored, delivered upright -> 3000 x 4000); one delivered
+// wider than high records the larger side first (3000 x 4000 stored with a turning tag,
+// delivered lying -> 4000 x 3000); a square delivered picture keeps the stored size.
 QSize RecordedPhotoSize(QSize stored, QSize delivered);
 
 // The parts of a file name the tables keep: the name without folder and extension, and

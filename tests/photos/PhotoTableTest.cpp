@@ -12,6 +12,7 @@ TEST(PhotoTable, RecordsTheUprightSizeAndSortsSquarePhotosAsHorizontal) {
         {"landscape", {4000, 3000}, {300, 225}, {4000, 3000}, true},
         {"stored turned, delivered upright", {4000, 3000}, {168, 225}, {3000, 4000}, false},
         {"portrait", {3000, 4000}, {168, 225}, {3000, 4000}, false},
+        {"stored upright, delivered lying", {3000, 4000}, {300, 225}, {4000, 3000}, true},
         {"square", {1000, 1000}, {300, 300}, {1000, 1000}, true},
         {"square delivered taller", {1000, 1000}, {299, 300}, {1000, 1000}, true},
     };
