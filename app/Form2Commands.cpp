@@ -167,7 +167,9 @@ void Form2::connectEntryPoints() {
         auto run = [this, commands] {
             for (const QString& command : commands) runCommand(command);
         };
-        QObject* control = findChild<QObject*>(entry.control);
+        // Widgets first: a list view shares its name with the table it shows.
+        QObject* control = findChild<QWidget*>(entry.control);
+        if (!control) control = findChild<QAction*>(entry.control);
         Q_ASSERT_X(control, "Form2", entry.control);
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             connect(button, &QAbstractButton::clicked, this, run);

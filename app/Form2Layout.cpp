@@ -48,7 +48,7 @@ QPushButton {
 QPushButton:hover { background: rgba(40, 70, 96, 230); border-color: #7fa8c8; }
 QPushButton:pressed { background: rgba(12, 22, 32, 230); }
 QPushButton:disabled { color: #7d8b97; }
-QLabel#GroupTitle { color: #9fb9cf; font-size: 12px; }
+QLabel#GroupTitle { color: #2c4358; font-size: 12px; }
 QTableView {
     color: #e8eef4; background: rgba(14, 24, 34, 210); border: 1px solid #3d5870;
     gridline-color: #2a3e50; font-size: 12px; selection-background-color: #35607f;
@@ -176,7 +176,7 @@ void Form2::buildPlayBar() {
     Label_zongshijian = NamedLabel("Label_zongshijian", this);
     Label_zongshijian->setGeometry(kMargin + 404, kPlayBarTop + 4, 80, 22);
     for (QLabel* time : {Label_danqianshijian, Label_zongshijian}) {
-        time->setStyleSheet("color: #e8eef4; font-size: 14px; font-family: monospace;");
+        time->setStyleSheet("color: #14212d; font-size: 15px; font-weight: bold; font-family: monospace;");
         time->setText("00:00:00");
     }
 
@@ -239,7 +239,8 @@ QAbstractItemView* Form2::addSummaryView(const QString& name, TextTable* table, 
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setHighlightSections(false);
     view->setColumnWidth(0, 44);
-    view->setColumnWidth(1, box.width() - 44 - 90);
+    view->setColumnWidth(1, box.width() - 44 - 90 - 2 * view->frameWidth());
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setShowGrid(false);
