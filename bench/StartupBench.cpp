@@ -66,11 +66,12 @@ void MakeLibrary(const QString& folder, int count) {
     const bool useShipped = HasLibrary(shipped);
     const QStringList params = useShipped ? ScanContainerFiles(shipped + "/lumdata/wj_0_or_2/wjj_01") : QStringList();
     const QStringList movies = useShipped ? ScanContainerFiles(shipped + "/lumdata/wj_0_or_2/wjj_02") : QStringList();
+    QDir().mkpath(folder + "/lumdata/wj_0_or_2/wjj_01");
+    QDir().mkpath(folder + "/lumdata/wj_0_or_2/wjj_02");
     for (int i = 0; i < count; ++i) {
         const QString name = QString("mb%1.rar").arg(i, 4, 10, QChar('0'));
         if (useShipped) {
             QFile::copy(params[i % params.size()], folder + "/lumdata/wj_0_or_2/wjj_01/" + name);
-            QDir().mkpath(folder + "/lumdata/wj_0_or_2/wjj_02");
             QFile::copy(movies[i % movies.size()], folder + "/lumdata/wj_0_or_2/wjj_02/" + name);
             continue;
         }

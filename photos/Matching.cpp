@@ -3,14 +3,15 @@
 #include <utility>
 
 #include "photos/Crop.h"
-#include "photos/LibraryStandIn.h"
+#include "templates/BarList.h"
+#include "templates/Classification.h"
+#include "templates/TemplateTables.h"
 #include "photos/PhotoTable.h"
 #include "photos/SlotTable.h"
 
-namespace lib = photos::library;
 
 QStringList CandidateTableCaptions() {
-    return lib::klass::Captions() << QStringLiteral("是否使用");
+    return ClassTable::Captions() << QStringLiteral("是否使用");
 }
 
 QString UnplacedPhotosMessage(int unplaced) {
@@ -31,34 +32,34 @@ void ClearMatchingWork(const MatchingWork& work) {
 namespace {
 
 int ClassHorizontal(const TextTable& klass, int row) {
-    return klass.cell(row, lib::klass::kHorizontalCount).toInt();
+    return klass.cell(row, ClassTable::Col::HorizontalPhotos).toInt();
 }
 
 int ClassVertical(const TextTable& klass, int row) {
-    return klass.cell(row, lib::klass::kVerticalCount).toInt();
+    return klass.cell(row, ClassTable::Col::VerticalPhotos).toInt();
 }
 
 // Appends class row `row` to a candidate table, not used yet.
 void AddCandidate(TextTable& candidates, const TextTable& klass, int row) {
     QStringList cells;
-    for (int column = 0; column < lib::klass::kColumnCount; ++column)
+    for (int column = 0; column < ClassTable::Col::ColumnCount; ++column)
         cells.append(klass.cell(row, column));
     cells.append(kCandidateUnused);
     candidates.addRow(cells);
 }
 
 QString CandidateIndex(const TextTable& candidates, int row) {
-    return candidates.cell(row, lib::klass::kTemplateIndex);
+    return candidates.cell(row, ClassTable::Col::Index);
 }
 
 // The naming passes of a used template's category: which orientation word fills which kind
 // of slot, in order.
 QVector<std::pair<QString, QString>> NamingPasses(const QString& category) {
-    if (category == lib::list::kHorizontalCategory)
+    if (category == TemplateList::kHorizontalGroup)
         return {{"heng", kHorizontalSlot}, {"shu", kVerticalSlot}, {"shuheng", kHorizontalSlot}};
-    if (category == lib::list::kVerticalCategory)
+    if (category == TemplateList::kVerticalGroup)
         return {{"heng", kHorizontalSlot}, {"shu", kVerticalSlot}, {"shuheng", kVerticalSlot}};
-    if (category == lib::list::kAdvancedCategory)
+    if (category == TemplateList::kAdvancedGroup)
         return {{"heng", kHorizontalSlot}, {"shu", kVerticalSlot}};
     return {};
 }
@@ -105,11 +106,11 @@ int PhotoMatcher::RemovePlacedPending() {
 
 int PhotoMatcher::RunPass() {
     const std::pair<CandidateList*, const QString*> steps[] = {
-        {&work_.advanced, &lib::list::kAdvancedCategory},
-        {&work_.advancedHorizontal, &lib::list::kAdvancedCategory},
-        {&work_.advancedVertical, &lib::list::kAdvancedCategory},
-        {&work_.horizontal, &lib::list::kHorizontalCategory},
-        {&work_.vertical, &lib::list::kVerticalCategory},
+        {&work_.advanced, &TemplateList::kAdvancedGroup},
+        {&work_.advancedHorizontal, &TemplateList::kAdvancedGroup},
+        {&work_.advancedVertical, &TemplateList::kAdvancedGroup},
+        {&work_.horizontal, &TemplateList::kHorizontalGroup},
+        {&work_.vertical, &TemplateList::kVerticalGroup},
     };
     int placed = 0;
     RebuildCandidates();
@@ -175,8 +176,8 @@ void PhotoMatcher::PlaceFrom(CandidateList& candidates, const QString& category)
     const QString index = CandidateIndex(table, picked);
     const TextTable& list = library_.templateList;
     for (int row = 0; row < list.rowCount(); ++row)
-        if (list.cell(row, lib::list::kTemplateIndex) == index &&
-            list.cell(row, lib::list::kCategory) == category)
+        if (list.cell(row, TemplateList::Col::Index) == index &&
+            list.cell(row, TemplateList::Col::Group) == category)
             UseTemplate(row);
     candidates.used.append(index);
 }
@@ -219,17 +220,17 @@ void PhotoMatcher::NameAndSizeSlots(int usedRow) {
     const TextTable& used = album_.usedTemplates;
     const TextTable& parameters = library_.parameters;
     const int parameterRow = parameters.findRow(
-        lib::parameter::kTemplateIndex, used.cell(usedRow, UsedTemplateColumn::kTemplateIndex));
+        ParameterTable::Col::Index, used.cell(usedRow, UsedTemplateColumn::kTemplateIndex));
     if (parameterRow < 0) return;
 
     const QStringList widths =
-        lib::SplitBarList(parameters.cell(parameterRow, lib::parameter::kSlotWidths));
+        SplitBarList(parameters.cell(parameterRow, ParameterTable::Col::Widths));
     const QStringList heights =
-        lib::SplitBarList(parameters.cell(parameterRow, lib::parameter::kSlotHeights));
+        SplitBarList(parameters.cell(parameterRow, ParameterTable::Col::Heights));
     const QStringList orientations =
-        lib::SplitBarList(parameters.cell(parameterRow, lib::parameter::kOrientations));
+        SplitBarList(parameters.cell(parameterRow, ParameterTable::Col::Orientations));
     const QStringList pictures =
-        lib::SplitBarList(parameters.cell(parameterRow, lib::parameter::kPictureNames));
+        SplitBarList(parameters.cell(parameterRow, ParameterTable::Col::PictureNames));
 
     TextTable& slotTable = album_.slotTable;
     QVector<int> ownSlots;
@@ -238,7 +239,7 @@ void PhotoMatcher::NameAndSizeSlots(int usedRow) {
 
     for (const auto& [word, kind] : NamingPasses(UsedTemplateCategory(used, usedRow))) {
         for (int item = 0; item < pictures.size(); ++item) {
-            if (!lib::IsPhotoSlotName(pictures[item]) || orientations.value(item) != word)
+            if (!IsPhotoSlotName(pictures[item]) || orientations.value(item) != word)
                 continue;
             for (int slot : ownSlots) {
                 if (slotTable.cell(slot, SlotColumn::kKind) != kind || !SlotPicture(slotTable, slot).isEmpty())

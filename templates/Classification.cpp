@@ -94,7 +94,7 @@ void AppendListRows(const TextTable& classTable, const QString& kind, const QStr
 void FillTemplateList(const TextTable& horizontal, const TextTable& vertical,
                       const TextTable& advanced, TextTable& list) {
     list.clear();
-    AppendListRows(advanced, "高级模板", "综合模板", list);
-    AppendListRows(horizontal, "单张模板", "横照模板", list);
-    AppendListRows(vertical, "单张模板", "竖照模板", list);
+    AppendListRows(advanced, "高级模板", TemplateList::kAdvancedGroup, list);
+    AppendListRows(horizontal, "单张模板", TemplateList::kHorizontalGroup, list);
+    AppendListRows(vertical, "单张模板", TemplateList::kVerticalGroup, list);
 }

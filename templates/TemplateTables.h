@@ -95,4 +95,9 @@ enum : int {
 };
 }  // namespace Col
 QStringList Captions();
+
+// The words of the 分类 column: which kind of photo slots a template is placed by.
+inline const QString kAdvancedGroup = QStringLiteral("综合模板");
+inline const QString kHorizontalGroup = QStringLiteral("横照模板");
+inline const QString kVerticalGroup = QStringLiteral("竖照模板");
 }  // namespace TemplateList

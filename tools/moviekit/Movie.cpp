@@ -31,7 +31,84 @@ void AddEasing(QJsonObject& key, Ease ease, int dimensions) {
     key["i"] = QJsonObject{{"x", ixs}, {"y", iys}};
 }
 
+QJsonArray Rgba(const QColor& color) {
+    return {color.redF(), color.greenF(), color.blueF(), 1.0};
+}
+
+QJsonObject Static(const QJsonValue& value) { return {{"a", 0}, {"k", value}}; }
+
+QJsonObject GroupTransform(double x, double y, double rotation) {
+    return {{"ty", "tr"}, {"p", Property{x, y}.toJson()}, {"a", Property{0, 0}.toJson()},
+            {"s", Property{100, 100}.toJson()}, {"r", Property{rotation}.toJson()},
+            {"o", Property{100}.toJson()}};
+}
+
+// Gradient stops as Lottie keeps them: colour stops (offset, r, g, b) then opacity stops
+// (offset, alpha).
+QJsonObject GradientStops(const QColor& from, const QColor& to) {
+    const QJsonArray stops{0, from.redF(), from.greenF(), from.blueF(),
+                           1, to.redF(), to.greenF(), to.blueF(),
+                           0, from.alphaF(), 1, to.alphaF()};
+    return {{"p", 2}, {"k", Static(stops)}};
+}
+
 }  // namespace
+
+namespace shape {
+
+QJsonObject Rectangle(double width, double height, double cornerRadius, double x, double y) {
+    return {{"ty", "rc"}, {"d", 1}, {"nm", "rect"}, {"s", Property{width, height}.toJson()},
+            {"p", Property{x, y}.toJson()}, {"r", Property{cornerRadius}.toJson()}};
+}
+
+QJsonObject Ellipse(double width, double height, double x, double y) {
+    return {{"ty", "el"}, {"d", 1}, {"nm", "ellipse"}, {"s", Property{width, height}.toJson()},
+            {"p", Property{x, y}.toJson()}};
+}
+
+QJsonObject Fill(const QColor& color) {
+    return {{"ty", "fl"}, {"nm", "fill"}, {"c", Static(Rgba(color))},
+            {"o", Property{color.alphaF() * 100}.toJson()}, {"r", 1}};
+}
+
+QJsonObject Stroke(const QColor& color, double width) {
+    return {{"ty", "st"}, {"nm", "stroke"}, {"c", Static(Rgba(color))},
+            {"o", Property{color.alphaF() * 100}.toJson()}, {"w", Property{width}.toJson()},
+            {"lc", 2}, {"lj", 2}};
+}
+
+QJsonObject RadialGradient(const QColor& inner, const QColor& outer, double radius, double x,
+                           double y) {
+    return {{"ty", "gf"}, {"nm", "gradient"}, {"t", 2}, {"s", Property{x, y}.toJson()},
+            {"e", Property{x + radius, y}.toJson()}, {"h", Property{0}.toJson()},
+            {"a", Property{0}.toJson()}, {"g", GradientStops(inner, outer)},
+            {"o", Property{100}.toJson()}, {"r", 1}};
+}
+
+QJsonObject LinearGradient(const QColor& from, const QColor& to, double x1, double y1,
+                           double x2, double y2) {
+    return {{"ty", "gf"}, {"nm", "gradient"}, {"t", 1}, {"s", Property{x1, y1}.toJson()},
+            {"e", Property{x2, y2}.toJson()}, {"g", GradientStops(from, to)},
+            {"o", Property{100}.toJson()}, {"r", 1}};
+}
+
+QJsonObject Group(const QJsonArray& items, double x, double y, double rotation) {
+    QJsonArray all = items;
+    all.append(GroupTransform(x, y, rotation));
+    return {{"ty", "gr"}, {"nm", "group"}, {"it", all}};
+}
+
+}  // namespace shape
+
+QJsonObject RectangleMask(double x, double y, double width, double height) {
+    const QJsonArray zero{QJsonArray{0, 0}, QJsonArray{0, 0}, QJsonArray{0, 0},
+                          QJsonArray{0, 0}};
+    const QJsonArray corners{QJsonArray{x, y}, QJsonArray{x + width, y},
+                             QJsonArray{x + width, y + height}, QJsonArray{x, y + height}};
+    const QJsonObject path{{"i", zero}, {"o", zero}, {"v", corners}, {"c", true}};
+    return {{"inv", false}, {"mode", "a"}, {"pt", Static(path)},
+            {"o", Property{100}.toJson()}, {"x", Property{0}.toJson()}};
+}
 
 Property Property::animated(QVector<Key> keys) {
     Property p;
@@ -82,6 +159,7 @@ QString Movie::addEmbeddedPicture(const QString& id, const QImage& image) {
 }
 
 Layer& Movie::add(Layer layer) {
+    layer.index = int(layers_.size()) + 1;
     layers_.append(std::move(layer));
     return layers_.back();
 }
@@ -114,25 +192,43 @@ Layer& Movie::addSolidLayer(const QColor& color, int width, int height, double i
 
 Layer& Movie::addRectangleLayer(const QColor& color, double width, double height,
                                 double inFrame, double outFrame, double cornerRadius) {
-    Layer layer;
+    Layer& layer = addShapeLayer(
+        {shape::Group({shape::Rectangle(width, height, cornerRadius), shape::Fill(color)})},
+        inFrame, outFrame);
     layer.name = "rect";
+    return layer;
+}
+
+Layer& Movie::addShapeLayer(const QJsonArray& shapes, double inFrame, double outFrame) {
+    Layer layer;
+    layer.name = "shape";
     layer.type = 4;
     layer.inFrame = inFrame;
     layer.outFrame = outFrame;
-    const QJsonArray rgba{color.redF(), color.greenF(), color.blueF(), 1.0};
-    const QJsonObject rect{{"ty", "rc"}, {"d", 1}, {"nm", "rect"},
-                           {"s", Property{width, height}.toJson()},
-                           {"p", Property{0, 0}.toJson()},
-                           {"r", Property{cornerRadius}.toJson()}};
-    const QJsonObject fill{{"ty", "fl"}, {"nm", "fill"}, {"c", QJsonObject{{"a", 0}, {"k", rgba}}},
-                           {"o", Property{color.alphaF() * 100}.toJson()}, {"r", 1}};
-    const QJsonObject groupTransform{{"ty", "tr"}, {"p", Property{0, 0}.toJson()},
-                                     {"a", Property{0, 0}.toJson()},
-                                     {"s", Property{100, 100}.toJson()},
-                                     {"r", Property{0}.toJson()}, {"o", Property{100}.toJson()}};
-    layer.shapes = QJsonArray{QJsonObject{{"ty", "gr"}, {"nm", "group"},
-                                          {"it", QJsonArray{rect, fill, groupTransform}}}};
+    layer.shapes = shapes;
     return add(std::move(layer));
+}
+
+Layer& Movie::addNullLayer(double inFrame, double outFrame) {
+    Layer layer;
+    layer.name = "null";
+    layer.type = 3;
+    layer.inFrame = inFrame;
+    layer.outFrame = outFrame;
+    return add(std::move(layer));
+}
+
+QSize Movie::pictureBox(const QString& fileName) const {
+    for (const Asset& a : assets_)
+        if (!a.embedded && a.path == fileName) return {a.width, a.height};
+    return {};
+}
+
+QStringList Movie::pictureNames() const {
+    QStringList names;
+    for (const Asset& a : assets_)
+        if (!a.embedded) names.append(a.path);
+    return names;
 }
 
 QJsonObject Movie::toJson() const {
@@ -144,7 +240,7 @@ QJsonObject Movie::toJson() const {
     const int count = int(layers_.size());
     for (int i = count - 1; i >= 0; --i) {  // Lottie lists layers front to back
         const Layer& l = layers_[i];
-        QJsonObject layer{{"ddd", 0}, {"ind", i + 1}, {"ty", l.type}, {"nm", l.name},
+        QJsonObject layer{{"ddd", 0}, {"ind", l.index}, {"ty", l.type}, {"nm", l.name},
                           {"sr", 1}, {"ks", l.transform.toJson()}, {"ao", 0},
                           {"ip", l.inFrame}, {"op", l.outFrame}, {"st", 0}, {"bm", 0}};
         if (l.type == 2) layer["refId"] = l.refId;
@@ -154,6 +250,11 @@ QJsonObject Movie::toJson() const {
             layer["sh"] = l.height;
         }
         if (l.type == 4) layer["shapes"] = l.shapes;
+        if (l.parent > 0) layer["parent"] = l.parent;
+        if (!l.masks.isEmpty()) {
+            layer["hasMask"] = true;
+            layer["masksProperties"] = l.masks;
+        }
         layers.append(layer);
     }
     return {{"v", "5.7.0"}, {"fr", fps_}, {"ip", 0}, {"op", frames_}, {"w", width_},

@@ -12,14 +12,21 @@
 //   - movie variables (the marker) are the top-level object "variables" of string values,
 //     which rlottie ignores and the player reads;
 //   - no layer is parented to an image layer, because the player adjusts the anchor and
-//     scale of image layers to draw pictures at 1 : 1.
+//     scale of image layers to draw pictures at 1 : 1; an image layer may itself follow a
+//     null layer (its parent), so a photo and its frame move as one;
+//   - image layers carry no masks and no track mattes: the player rescales an image layer's
+//     own space, which would move a mask drawn in it, and rlottie 0.1 draws nothing for an
+//     image layer under a track matte. Wipes are drawn as panels that cover and uncover.
 //
-// Layers are added back to front: each new layer is drawn over the earlier ones.
+// Layers are added back to front: each new layer is drawn over the earlier ones. A layer is
+// known by its index (1-based, in the order added), which is also its Lottie "ind".
 
 #include <QColor>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSize>
+#include <QStringList>
 #include <QString>
 #include <QVector>
 #include <initializer_list>
@@ -61,8 +68,10 @@ struct Transform {
 };
 
 struct Layer {
+    int index = 0;  // set by Movie when added
     QString name;
-    int type = 2;  // 1 solid, 2 image, 4 shape
+    int type = 2;  // 1 solid, 2 image, 3 null, 4 shape
+    int parent = 0;  // index of the parent layer, 0 for none
     QString refId;
     double inFrame = 0;
     double outFrame = 0;
@@ -71,9 +80,32 @@ struct Layer {
     QColor color;
     int width = 0;
     int height = 0;
-    // Shape layers: raw shape items
+    // Shape layers: raw shape items (see the shape helpers below)
     QJsonArray shapes;
+    // Solid and shape layers: masks ("masksProperties" items)
+    QJsonArray masks;
 };
+
+// Shape items for shape layers. Sizes and positions are in the layer's own pixels.
+namespace shape {
+QJsonObject Rectangle(double width, double height, double cornerRadius = 0,
+                      double x = 0, double y = 0);
+QJsonObject Ellipse(double width, double height, double x = 0, double y = 0);
+QJsonObject Fill(const QColor& color);  // the colour's alpha is the fill's opacity
+QJsonObject Stroke(const QColor& color, double width);
+// A radial gradient from `inner` at the centre (x, y) to `outer` at `radius`.
+QJsonObject RadialGradient(const QColor& inner, const QColor& outer, double radius,
+                           double x = 0, double y = 0);
+// A linear gradient from `from` at (x1, y1) to `to` at (x2, y2).
+QJsonObject LinearGradient(const QColor& from, const QColor& to, double x1, double y1,
+                           double x2, double y2);
+// A group of items (paths first, then fills and strokes) with its own transform.
+QJsonObject Group(const QJsonArray& items, double x = 0, double y = 0, double rotation = 0);
+}  // namespace shape
+
+// A mask that keeps the rectangle (x, y, width, height), in the layer's own pixels, of a
+// solid or shape layer.
+QJsonObject RectangleMask(double x, double y, double width, double height);
 
 class Movie {
 public:
@@ -100,6 +132,17 @@ public:
     // A filled rectangle w x h centred on the layer's origin.
     Layer& addRectangleLayer(const QColor& color, double width, double height, double inFrame,
                              double outFrame, double cornerRadius = 0);
+    // A shape layer of the given shape items; its origin is at the layer's position.
+    Layer& addShapeLayer(const QJsonArray& shapes, double inFrame, double outFrame);
+    // An invisible layer that carries a transform for the layers parented to it.
+    Layer& addNullLayer(double inFrame, double outFrame);
+
+    // The layer with `index`; valid until the next layer is added.
+    Layer& layer(int index) { return layers_[index - 1]; }
+    int layerCount() const { return int(layers_.size()); }
+    // The declared box of an external picture, by file name; an empty size when not named.
+    QSize pictureBox(const QString& fileName) const;
+    QStringList pictureNames() const;
 
     QJsonObject toJson() const;
     QByteArray toBytes() const;
