@@ -9,7 +9,7 @@
 // Commands: every operation of the main window is one public slot named as its hidden
 // button's click handler (Button6Click "添加照片", Button17Click "播放" ...). Every button,
 // menu item, caption label and double-click only forwards to its command by name through
-// runCommand (the entry points are one table, see Form2Commands.cpp), so a command has one
+// runCommand (the entry points are one table, see Form2Dispatch.cpp), so a command has one
 // implementation and any number of ways in. Commands that must not run while a preview
 // plays call refuseWhileBusy() first; it shows "正在播放相册,点停止按钮后,再操作！" and
 // answers true then. A command that shows a tool window continues when that window closes.
@@ -19,9 +19,9 @@
 // command instead, so the program never lives on with only the hidden loading window.
 //
 // The bodies live in: Form2.cpp (opening, start-up animation, exit), Form2Layout.cpp (the
-// controls and their places), Form2Commands.cpp (the commands and their entry points),
-// Form2Library.cpp (the loading chain and the library commands), Form2Caption.cpp (the
-// caption-bar pictures).
+// controls and their places), Form2Commands.cpp (the commands), Form2Dispatch.cpp (their
+// entry points), Form2Library.cpp (the loading chain and the library commands),
+// Form2Caption.cpp (the caption-bar pictures).
 
 #include <QPixmap>
 
@@ -165,7 +165,7 @@ private:
     QAbstractItemView* addSummaryView(const QString& name, TextTable* table, const QString& title,
                                       const QRect& box);
 
-    // Commands (Form2Commands.cpp).
+    // Entry points (Form2Dispatch.cpp) and the commands' shared steps (Form2Commands.cpp).
     void connectEntryPoints();
     bool refuseWhileBusy();
     void makeAlbum(const QString& type, const char* widthList, const char* heightList);

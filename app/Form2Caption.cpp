@@ -58,7 +58,7 @@ void Form2::buildCaption() {
     Label_quanping = new SkinLabel("Label_quanping", this);
     Label_huanyuan = new SkinLabel("Label_huanyuan", this);
     // What a release does (exit, function menu, web page) is wired with the other entry
-    // points (Form2Commands.cpp); here the labels only show their three pictures.
+    // points (Form2Dispatch.cpp); here the labels only show their three pictures.
     connectCaptionLabel(Label_guanbi, Image_zhujiemian_3, closePieces_);
     connectCaptionLabel(Label_quanping, Image_zhujiemian_4, menuPieces_);
     connectCaptionLabel(Label_huanyuan, Image_zhujiemian_5, webPieces_);
