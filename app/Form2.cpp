@@ -22,31 +22,16 @@
 #include "templates/TemplateTables.h"
 
 namespace {
-constexpr int kWidth = 1024;
-constexpr int kHeight = 720;
-const QRect kPhotoArea(12, 61, 800, 450);
-
 // The start-up animation archive is exactly this long; any other size ends the program.
 constexpr qint64 kStartupArchiveSize = 29954;
 constexpr int kStartupLayers = 13;
 const QString kStartupMarkerVariable = "k_r_d_p_w_t_g_r_w";
 const QString kStartupMarkerValue = "k_r_d_p_w_e_o_t_g_r_w_u_i";
 const QString kVersion = "12.9";
-
-QLabel* NamedLabel(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    return label;
-}
 }  // namespace
 
 Form2::Form2(QWidget* parent) : Window("Form2", "Lumora", parent) {
-    resize(kWidth, kHeight);
-    bindField("Edit_tuichu", &Edit_tuichu);
-    bindField("Edit_kuozhanming_1", &Edit_kuozhanming_1);
-    bindField("Edit_ShockwaveFlash_qi_dong_dong_hua", &Edit_ShockwaveFlash_qi_dong_dong_hua);
-    bindField("Edit_ShockwaveFlash_bofang", &Edit_ShockwaveFlash_bofang);
-    bindField("FirstPageLoadWord", &FirstPageLoadWord);
+    for (const AppStateField& field : AppStateFields()) bindField(field.name, &(state_.*field.member));
 
     ListBox_saomiaomobanwenjian_ini = addTable("ListBox_saomiaomobanwenjian_ini", {"文件"});
     ListBox_saomiaomobanwenjian_swf = addTable("ListBox_saomiaomobanwenjian_swf", {"文件"});
@@ -54,59 +39,33 @@ Form2::Form2(QWidget* parent) : Window("Form2", "Lumora", parent) {
     ListView_hengzhaopian = addTable("ListView_hengzhaopian", ClassTable::Captions());
     ListView_shuzhaopian = addTable("ListView_shuzhaopian", ClassTable::Captions());
     ListView_gaojimoban = addTable("ListView_gaojimoban", ClassTable::Captions());
+    ListView_daoru_moban = addTable("ListView_daoru_moban", TemplateSummaryCaptions());
+    ListView_daoru_yinyue = addTable("ListView_daoru_yinyue", MusicSummaryCaptions());
+    ListView_daoru_geci = addTable("ListView_daoru_geci", LyricSummaryCaptions());
+    ListBox_yijing_wancheng_shiyongmoban_hanghao =
+        addTable("ListBox_yijing_wancheng_shiyongmoban_hanghao", {"行号"});
 
     Timer_jiazai = new Timer(this, 1, [this] { Timer_jiazaiTimer(); });
+    Timer_jiazai->setObjectName("Timer_jiazai");
+    Timer_zidongkongzhi = new Timer(this, 1, [this] { Timer_zidongkongzhiTimer(); });
+    Timer_zidongkongzhi->setObjectName("Timer_zidongkongzhi");
 
     QLabel* background = AddBackgroundPicture(this);
     background->setPixmap(QPixmap::fromImage(LoadInterfacePicture(InterfacePicture::Background)));
-    LayOutBackground(this);
     buildPhotoArea();
+    buildToolbar();
+    buildPlayBar();
+    buildPhotoCells();
+    buildSummaries();
+    buildMakeGroup();
+    buildHiddenEntryPoints();
     buildCaption();
     buildMenu();
+    LayOutBackground(this);
+    connectEntryPoints();
 }
 
 Form2::~Form2() = default;
-
-void Form2::buildPhotoArea() {
-    ScrollBox_zhujiemian = new QWidget(this);
-    ScrollBox_zhujiemian->setObjectName("ScrollBox_zhujiemian");
-    ScrollBox_zhujiemian->setGeometry(kPhotoArea);
-    ScrollBox_zhujiemian->setAutoFillBackground(true);
-    ScrollBox_zhujiemian->setStyleSheet("#ScrollBox_zhujiemian { background: #0e1822; }");
-    Image_zhujiemian = NamedLabel("Image_zhujiemian", ScrollBox_zhujiemian);
-    Image_zhujiemian->setGeometry(0, 0, kPhotoArea.width(), kPhotoArea.height());
-    ScrollBox_qi_dong_dong_hua = new QWidget(this);
-    ScrollBox_qi_dong_dong_hua->setObjectName("ScrollBox_qi_dong_dong_hua");
-    ScrollBox_qi_dong_dong_hua->hide();
-    Label_LRC = NamedLabel("Label_LRC", this);
-    Label_LRC_2 = NamedLabel("Label_LRC_2", this);
-    Label_banben = NamedLabel("Label_banben", this);
-    Label_banben->hide();
-    Image_ico = NamedLabel("Image_ico", this);
-    Image_ico->setScaledContents(true);
-    Image_ico->setPixmap(QPixmap::fromImage(LoadInterfacePicture(InterfacePicture::Icon)));
-}
-
-void Form2::buildMenu() {
-    auto* menu = new QMenu(this);
-    menu->setObjectName("PopupMenu_zhujiemian_youshangjiao_caidan");
-    const QList<std::pair<const char*, const char*>> items = {
-        {"N1", "添加照片"}, {"N2", "添加音乐"}, {"N4", "添加歌词"}, {nullptr, nullptr},
-        {"N6", "照片剪裁"}, {"N7", "画面质量"}, {"N9", "同步效果"}, {nullptr, nullptr},
-        {"N10", "模板管理"}, {nullptr, nullptr}, {"N12", "背景图片"}, {nullptr, nullptr},
-        {"VCD1", "VCD"}, {"SVCD1", "SVCD"}, {"DVD1", "DVD"}, {"AVI1", "AVI"}, {nullptr, nullptr},
-        {"N21", "帮助文件"}, {nullptr, nullptr}, {"N19", "退出文件"}};
-    for (const auto& [name, text] : items) {
-        if (!name) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-    }
-    connect(menu->findChild<QAction*>("N19"), &QAction::triggered, this, &Form2::Button3Click);
-    PopupMenu_zhujiemian_youshangjiao_caidan = menu;
-}
 
 void Form2::showEvent(QShowEvent* event) {
     Window::showEvent(event);
@@ -120,7 +79,7 @@ void Form2::FormShow() {
     Label_LRC_2->clear();
     // Qt widgets are double-buffered already; nothing to switch on for the main window,
     // the photo area or the photo cells.
-    FirstPageLoadWord = "kaishi";
+    state_.FirstPageLoadWord = "kaishi";
     Button1Click();
     Button2Click();
     Button5Click();
@@ -200,14 +159,14 @@ bool Form2::playStartupAnimation() {
 }
 
 void Form2::freeStartupAnimation() {
-    if (Edit_ShockwaveFlash_qi_dong_dong_hua != "0") return;
+    if (state_.Edit_ShockwaveFlash_qi_dong_dong_hua != "0") return;
     if (ShockwaveFlash_2_qi_dong_dong_hua) {
         ShockwaveFlash_2_qi_dong_dong_hua->Stop();
         delete ShockwaveFlash_2_qi_dong_dong_hua;
         ShockwaveFlash_2_qi_dong_dong_hua = nullptr;
     }
     ScrollBox_qi_dong_dong_hua->hide();
-    Edit_ShockwaveFlash_qi_dong_dong_hua = "1";
+    state_.Edit_ShockwaveFlash_qi_dong_dong_hua = "1";
 }
 
 // Every window shows the main window's background picture, except the system settings
@@ -222,10 +181,6 @@ void Form2::shareBackground() {
         if (window != this && window != settings) background->setPixmap(picture);
         LayOutBackground(window);
     }
-}
-
-void Form2::Button18Click() {
-    // The album preview comes later; until then there is nothing to stop.
 }
 
 void Form2::Button3Click() {

@@ -2,8 +2,6 @@
 // main window, Button5Click for the small windows), their layout (Button2Click) and the
 // three caption labels with their normal, hover and pressed pictures.
 
-#include <QMenu>
-
 #include "app/Form2.h"
 #include "app/InterfacePictures.h"
 #include "platform/CaptionBar.h"
@@ -59,26 +57,18 @@ void Form2::buildCaption() {
     Label_guanbi = new SkinLabel("Label_guanbi", this);
     Label_quanping = new SkinLabel("Label_quanping", this);
     Label_huanyuan = new SkinLabel("Label_huanyuan", this);
-    connectCaptionLabel(Label_guanbi, Image_zhujiemian_3, closePieces_, &Form2::Button3Click);
-    connectCaptionLabel(Label_quanping, Image_zhujiemian_4, menuPieces_, &Form2::popUpFunctionMenu);
-    // The web-page label opens the product's page; its address comes with the commands.
-    connectCaptionLabel(Label_huanyuan, Image_zhujiemian_5, webPieces_, nullptr);
+    // What a release does (exit, function menu, web page) is wired with the other entry
+    // points (Form2Dispatch.cpp); here the labels only show their three pictures.
+    connectCaptionLabel(Label_guanbi, Image_zhujiemian_3, closePieces_);
+    connectCaptionLabel(Label_quanping, Image_zhujiemian_4, menuPieces_);
+    connectCaptionLabel(Label_huanyuan, Image_zhujiemian_5, webPieces_);
 }
 
-void Form2::connectCaptionLabel(SkinLabel* label, QLabel* piece, const QPixmap* pieces,
-                                void (Form2::*action)()) {
+void Form2::connectCaptionLabel(SkinLabel* label, QLabel* piece, const QPixmap* pieces) {
     connect(label, &SkinLabel::entered, this, [piece, pieces] { piece->setPixmap(pieces[1]); });
     connect(label, &SkinLabel::left, this, [piece, pieces] { piece->setPixmap(pieces[0]); });
     connect(label, &SkinLabel::pressed, this, [piece, pieces] { piece->setPixmap(pieces[2]); });
-    connect(label, &SkinLabel::released, this, [this, piece, pieces, action] {
-        piece->setPixmap(pieces[0]);
-        if (action) (this->*action)();
-    });
-}
-
-void Form2::popUpFunctionMenu() {
-    PopupMenu_zhujiemian_youshangjiao_caidan->popup(
-        Label_quanping->mapToGlobal(Label_quanping->rect().center()));
+    connect(label, &SkinLabel::released, this, [piece, pieces] { piece->setPixmap(pieces[0]); });
 }
 
 void Form2::Button1Click() {

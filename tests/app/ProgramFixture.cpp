@@ -84,12 +84,7 @@ void ProgramFixture::addLibrary(int count) {
 
 void ProgramFixture::run(const std::function<void(Form2&)>& insideMain) {
     program_ = std::make_unique<Program>();
-    for (int n = 0; n < 20; ++n) {
-        desktop_->queueModalAction("Form14", [this](Window& w) {
-            messages_.append(static_cast<Form14&>(w).message());
-            static_cast<Form14&>(w).Button1Click();
-        });
-    }
+    queueMessageAnswers(20);
     desktop_->queueModalAction("Form2", [this, insideMain](Window& w) {
         if (insideMain) insideMain(static_cast<Form2&>(w));
         if (!Program::ended() && w.isVisible()) exitWithOk();
@@ -99,6 +94,15 @@ void ProgramFixture::run(const std::function<void(Form2&)>& insideMain) {
     waitUntil([] { return Program::ended(); }, 30000);
     if (!Program::ended()) Program::end();
     processPendingEvents();
+}
+
+void ProgramFixture::queueMessageAnswers(int count) {
+    for (int n = 0; n < count; ++n) {
+        desktop_->queueModalAction("Form14", [this](Window& w) {
+            messages_.append(static_cast<Form14&>(w).message());
+            static_cast<Form14&>(w).Button1Click();
+        });
+    }
 }
 
 void ProgramFixture::exitWithOk() {

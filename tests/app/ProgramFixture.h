@@ -47,6 +47,9 @@ public:
     // then ends through the exit command unless `insideMain` ended it or left it open on
     // purpose (it is ended in any case when this returns).
     void run(const std::function<void(Form2&)>& insideMain = {});
+    // Queues `count` more closings of the message box, each recording its text in
+    // messages_ (run() queues 20).
+    void queueMessageAnswers(int count);
     // Ends the running program through the exit command, answering OK.
     void exitWithOk();
 

@@ -1,0 +1,425 @@
+// Form2's commands (their entry points are in Form2Dispatch.cpp). A command that refuses
+// while a preview plays calls refuseWhileBusy() first.
+//
+// The tool windows are reached through the window registry by their resource names
+// (Form3.ListView_daoru_zhaopian, Form24.Edit_quxiao ...). A window's controls that its own
+// part of the program has not built yet read as empty and take no writes, so every
+// command does today what the windows it touches allow, and does the rest as they grow.
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include "app/Form2.h"
+#include "app/Messages.h"
+#include "photos/PhotoTable.h"
+#include "photos/SlotTable.h"
+#include "platform/CaptionBar.h"
+#include "platform/Desktop.h"
+#include "platform/TextTable.h"
+#include "platform/Timer.h"
+#include "templates/TemplateTables.h"
+
+namespace {
+// The product's pages, opened with the system's own program.
+const QString kProductPage = "https://lumora.example/";
+const QString kTemplatePage = "https://lumora.example/templates";
+
+// ---- The tool windows' controls, by name.
+
+Window* WindowNamed(const char* window) { return Windows::find(window); }
+
+TextTable* TableOf(const char* window, const char* table) {
+    Window* w = WindowNamed(window);
+    return w ? w->table(table) : nullptr;
+}
+
+int RowsOf(const char* window, const char* table) {
+    const TextTable* t = TableOf(window, table);
+    return t ? t->rowCount() : 0;
+}
+
+template <class T>
+T* ControlOf(const char* window, const char* name) {
+    Window* w = WindowNamed(window);
+    return w ? w->findChild<T*>(name) : nullptr;
+}
+
+QString FieldOf(const char* window, const char* field) {
+    Window* w = WindowNamed(window);
+    return w ? w->field(field) : QString();
+}
+
+void SetFieldOf(const char* window, const char* field, const QString& value) {
+    if (Window* w = WindowNamed(window)) w->setField(field, value);
+}
+
+void ClearFieldsOf(const char* window, std::initializer_list<const char*> fields) {
+    for (const char* field : fields) SetFieldOf(window, field, QString());
+}
+
+void EnableTimerOf(const char* window, const char* timer, bool enabled) {
+    if (Timer* t = ControlOf<Timer>(window, timer)) t->setEnabled(enabled);
+}
+
+bool IsChecked(const char* window, const char* radio) {
+    const QRadioButton* button = ControlOf<QRadioButton>(window, radio);
+    return button && button->isChecked();
+}
+
+void Check(const char* window, const char* radio) {
+    if (QRadioButton* button = ControlOf<QRadioButton>(window, radio)) button->setChecked(true);
+}
+
+void ResetProgressBar(QProgressBar* bar, int maximum) {
+    if (!bar) return;
+    bar->setRange(0, maximum);
+    bar->setValue(0);
+}
+
+// Empties a window's photo picture and turns its hint off.
+void EmptyPhotoPicture(const char* window, const char* picture) {
+    QLabel* label = ControlOf<QLabel>(window, picture);
+    if (!label) return;
+    label->clear();
+    label->setToolTip(QString());
+}
+
+QStringList ComboItems(const QComboBox* combo) {
+    QStringList items;
+    if (!combo) return items;
+    for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
+    return items;
+}
+
+void Show(const char* window) {
+    if (Window* w = WindowNamed(window)) w->showModal();
+}
+
+int PhotoCount() { return RowsOf("Form3", "ListView_daoru_zhaopian"); }
+int MusicCount() { return RowsOf("Form4", "ListView_daoru_yinyue"); }
+}  // namespace
+
+bool Form2::refuseWhileBusy() {
+    if (!state_.playing()) return false;
+    ShowMessage(kBusyMessage);
+    return true;
+}
+
+// ---- Shared steps.
+
+void Form2::rebuildTemplateSummary() {
+    if (const TextTable* used = TableOf("Form8", "ListView_moban_shiyong"))
+        RebuildSummary(*ListView_daoru_moban, *used, {UsedTemplateColumn::kName, UsedTemplateColumn::kDuration});
+}
+
+void Form2::resetTimeLabels() {
+    Label_zongshijian->setText("00:00:00");
+    Label_danqianshijian->setText("00:00:00");
+    if (!IsChecked("Form7", "RadioButton_moban_tongbu")) return;
+    const TextTable* used = TableOf("Form8", "ListView_moban_shiyong");
+    if (!used) return;
+    Label_zongshijian->setText(TotalTimeLabel(CompletedTemplateFrames(*used, *ListView_mobancanshu)));
+}
+
+// Page 0 of the photos into the cells, on the progress window's page timer.
+void Form2::loadFirstPage() {
+    Timer* pageTimer = ControlOf<Timer>("Form13", "Timer_zhaopian_fanye");
+    if (!pageTimer) return;  // the page job comes with the progress window
+    ResetProgressBar(ControlOf<QProgressBar>("Form13", "ProgressBar1"), 9);
+    WindowNamed("Form13")->setWindowTitle("加载照片");
+    pageTimer->setEnabled(true);
+    Show("Form13");
+}
+
+void Form2::openWebPage(const QString& address) { Desktop::current().openExternal(address); }
+
+// ---- Album commands.
+
+void Form2::Button6Click() {
+    if (refuseWhileBusy()) return;
+    freeStartupAnimation();
+    resetLargePhoto();
+    EmptyPhotoPicture("Form3", "Image_xianshizhaopian");
+    ClearFieldsOf("Form3", {"Edit_xuhao", "Edit_mingcheng", "Edit_geshi", "Edit_kuandu", "Edit_gaodu",
+                            "Edit_weizhi"});
+    Show("Form3");
+    rebuildTemplateSummary();
+    resetTimeLabels();
+    QWidget* manager = findChild<QWidget*>("Button_gongneng_07");
+    manager->setEnabled(false);
+    if (PhotoCount() > 0) {
+        state_.Edit_fangye_hao = "0";
+        loadFirstPage();
+        state_.Edit_hangshu = StateWord::kNone;
+    }
+    manager->setEnabled(true);
+}
+
+void Form2::Button4Click() {
+    if (refuseWhileBusy()) return;
+    ClearFieldsOf("Form4", {"Edit_xuhao", "Edit_mingcheng", "Edit_geshi", "Edit_shichang", "Edit_weizhi"});
+    Show("Form4");
+    if (const TextTable* music = TableOf("Form4", "ListView_daoru_yinyue"))
+        RebuildSummary(*ListView_daoru_yinyue, *music,
+                       {ColumnOfCaption(*music, "音乐名称"), ColumnOfCaption(*music, "音乐时长")});
+    resetTimeLabels();
+}
+
+void Form2::Button7Click() {
+    if (refuseWhileBusy()) return;
+    ClearFieldsOf("Form5", {"Edit_xuhao", "Edit_mingcheng", "Edit_geshi", "Edit_weizhi"});
+    Show("Form5");
+    if (const TextTable* lyrics = TableOf("Form5", "ListView_daoru_LRC"))
+        RebuildSummary(*ListView_daoru_geci, *lyrics,
+                       {ColumnOfCaption(*lyrics, "歌词名称"), ColumnOfCaption(*lyrics, "类型")});
+}
+
+void Form2::Button8Click() {
+    if (refuseWhileBusy()) return;
+    Show("Form6");
+    const QString quality = FieldOf("Form6", "Edit_huamianzhiliang_xuanzhong");
+    if (quality == "biaoqing") Check("Form6", "RadioButton_yiban_huazhi");
+    if (quality == "gaoqing") Check("Form6", "RadioButton_gaoqing_huazhi");
+}
+
+void Form2::Button9Click() {
+    if (refuseWhileBusy()) return;
+    Show("Form7");
+    resetTimeLabels();
+}
+
+void Form2::Button10Click() {
+    if (refuseWhileBusy()) return;
+    QWidget* outer = ControlOf<QWidget>("Form9", "ScrollBox_jiancai_0");
+    const QSize area = outer ? outer->size() : QSize(800, 450);
+    for (const char* name : {"ScrollBox_jiequtupian", "Shape_jiancai"}) {
+        if (QWidget* box = ControlOf<QWidget>("Form9", name)) {
+            box->setGeometry(QRect(QPoint(0, 0), area));
+            box->show();
+        }
+    }
+    EmptyPhotoPicture("Form9", "Image_load");
+    ClearFieldsOf("Form9", {"Edit_xuhao", "Edit_mingcheng", "Edit_cishu", "Edit_weizhi"});
+    if (TextTable* list = TableOf("Form9", "ListView_zhaopian_wenjian")) {
+        const TextTable* slotTable = TableOf("Form8", "ListView_moban_shiyong_canshu");
+        const TextTable* photos = TableOf("Form3", "ListView_daoru_zhaopian");
+        if (slotTable && photos)
+            RebuildCropPhotoList(*list, *slotTable, *photos);
+        else
+            list->clear();
+    }
+    Show("Form9");
+}
+
+void Form2::Button11Click() {
+    if (refuseWhileBusy()) return;
+    const int photos = PhotoCount();
+    if (photos == 0) {
+        ShowMessage("没有添加照片文件！使用模板管理功能,至少添加一张照片文件！");
+        return;
+    }
+    ResetProgressBar(ControlOf<QProgressBar>("Form8", "ProgressBar1"), photos);
+    ClearFieldsOf("Form8", {"Edit_xuhao", "Edit_mobanmingcheng", "Edit_liexing", "Edit_mobanshichang",
+                            "Edit_hengzhaopian", "Edit_shuzhaopian", "Edit_mobanhangshu",
+                            "Edit_tianjia_hengzhaopian", "Edit_tianjia_shuzhaopian"});
+    EnableTimerOf("Form8", "Timer1", true);
+    Show("Form8");
+    rebuildTemplateSummary();
+    resetTimeLabels();
+}
+
+void Form2::Button48Click() {
+    if (refuseWhileBusy()) return;
+    ClearFieldsOf("Form21", {"Edit_xuhao", "Edit_mingcheng", "Edit_geshi", "Edit_kuandu", "Edit_gaodu",
+                             "Edit_weizhi"});
+    EmptyPhotoPicture("Form21", "Image_xianshizhaopian");
+    Show("Form21");
+}
+
+void Form2::Button28Click() {
+    if (refuseWhileBusy()) return;
+    Show("Form18");
+}
+
+// ---- Making an album.
+
+void Form2::Button12Click() { makeAlbum("VCD", "ComboBox_vcd_1", "ComboBox_vcd_2"); }
+void Form2::Button13Click() { makeAlbum("SVCD", "ComboBox_svcd_1", "ComboBox_svcd_2"); }
+void Form2::Button14Click() { makeAlbum("DVD", "ComboBox_dvd_1", "ComboBox_dvd_2"); }
+
+void Form2::makeAlbum(const QString& type, const char* widthList, const char* heightList) {
+    if (refuseWhileBusy()) return;
+    if (PhotoCount() == 0) return ShowMessage("没有添加照片文件！");
+    if (IsChecked("Form7", "RadioButton_yinyue_tongbu") && MusicCount() == 0)
+        return ShowMessage("没有找到音乐文件！使用随音乐文件同步,至少添加一个音乐文件！");
+    if (RowsOf("Form8", "ListView_moban_shiyong") == 0) return ShowMessage("没有添加模板文件！");
+
+    SetFieldOf("Form24", "Edit_quxiao", QString());
+    state_.Edit_xiangce_leixing = type;
+    state_.Edit_zhizuo_zhuan_zhizuo = StateWord::kNone;
+    state_.Edit_zhizuo_kaishi = StateWord::kMakingStarted;
+
+    const QStringList widths = ComboItems(ControlOf<QComboBox>("Form24", widthList));
+    const QStringList heights = ComboItems(ControlOf<QComboBox>("Form24", heightList));
+    if (auto* sizes = ControlOf<QComboBox>("Form24", "ComboBox_xuanze_shuchu_chicun")) {
+        sizes->clear();
+        sizes->addItems(OutputSizeEntries(widths, heights));
+        sizes->setCurrentIndex(sizes->count() > 4 ? 4 : sizes->count() - 1);
+        const int chosen = sizes->currentIndex();
+        SetFieldOf("Form24", "Edit_shuchu_chicun", sizes->currentText());
+        SetFieldOf("Form24", "Edit_chicun_width", widths.value(chosen));
+        SetFieldOf("Form24", "Edit_chicun_height", heights.value(chosen));
+    }
+    SetFieldOf("Form24", "Edit_shuchu_leixing", type);
+    state_.Edit_xiangce_baocun_weizhi.clear();
+    SetFieldOf("Form24", "Edit_xiangce_mingcheng", QString());
+    Show("Form24");
+
+    if (FieldOf("Form24", "Edit_quxiao") != StateWord::kMakingStarted) return;
+    const QString folder = Desktop::current().chooseFolder(this, "选择相册保存路径,然后点[确定]按钮");
+    state_.Edit_xiangce_baocun_weizhi = WithTrailingSeparator(folder);
+    if (folder.isEmpty()) return;
+
+    state_.Edit_mcl_zujian = "MCL-7.0.1";
+    state_.Edit_mcl_caozuo_leixing = "MCL_zhizuo_xiangce";
+    const QString album = FieldOf("Form24", "Edit_xiangce_mingcheng");
+    const QString output = state_.Edit_xiangce_baocun_weizhi + album + ".mpg";
+    if (auto* open = ControlOf<QCheckBox>("Form25", "CheckBox_wancheng_dakai_wenjianjia")) open->setChecked(false);
+    ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_tongyong_jindutiao"), 0);
+    ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_kaishi_zhizuo_xiangce"), 0);
+    if (auto* stop = ControlOf<QAbstractButton>("Form25", "Button_tingzhi_zhizuo")) stop->setEnabled(false);
+    EnableTimerOf("Form25", "Timer_guanbi_chuangkou", false);
+    SetFieldOf("Form25", "edVideoOut", output);
+    SetFieldOf("Form25", "edAudioOut", output);
+    SetFieldOf("Form25", "Edit_baocun_wenjianming", album);
+    EnableTimerOf("Form25", "Timer_zhizuo_xiangce", true);
+    WindowNamed("Form25")->setWindowTitle("制作" + type + "相册");
+    Show("Form25");
+}
+
+// AVI, MP4, WMV and MOV albums and inserting a video are not made; a person who presses
+// the button is told so instead of nothing happening.
+void Form2::refuseFormat(const QString& type) {
+    if (refuseWhileBusy()) return;
+    ShowMessage("暂不支持制作" + type + "相册,请选择VCD、SVCD或DVD！");
+}
+
+void Form2::Button15Click() { refuseFormat("AVI"); }
+void Form2::Button42Click() { refuseFormat("MP4"); }
+void Form2::Button43Click() { refuseFormat("WMV"); }
+void Form2::Button44Click() { refuseFormat("MOV"); }
+
+void Form2::Button19Click() {
+    if (refuseWhileBusy()) return;
+    ShowMessage("暂不支持插入视频！");
+}
+
+// ---- Photo pages and the large photo: the guard now, the work with the page view.
+
+void Form2::Button20Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button21Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button49Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button50Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button22Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button23Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button24Click() {
+    if (refuseWhileBusy()) return;
+}
+
+void Form2::Button51Click() {
+    if (refuseWhileBusy()) return;
+    runCommand(state_.Edit_Image_kongjian + "Click");
+}
+
+void Form2::Button52Click() {
+    if (refuseWhileBusy()) return;
+    ShowMessage("双击照片预览效果！");
+}
+
+void Form2::Button37Click() {
+    QWidget* arrow = findChild<QWidget*>("Button37");
+    arrow->setEnabled(false);
+    Button20Click();
+    arrow->setEnabled(true);
+}
+
+void Form2::Button38Click() {
+    QWidget* arrow = findChild<QWidget*>("Button38");
+    arrow->setEnabled(false);
+    Button21Click();
+    arrow->setEnabled(true);
+}
+
+// ---- Not guarded.
+
+void Form2::Button17Click() {
+    // The album preview comes with the preview playback.
+}
+
+void Form2::Button18Click() {
+    // The album preview comes with the preview playback; until then there is nothing to stop.
+}
+
+void Form2::ListView_daoru_yinyueDblClick() { openMusicPreview("bofangyingyue"); }
+void Form2::ListView_daoru_geciDblClick() { openMusicPreview("bofanggeci"); }
+
+void Form2::openMusicPreview(const QString& switchWord) {
+    SetFieldOf("Form15", "Edit_yinyue_geci_kaiguan", switchWord);
+    const TextTable* music = TableOf("Form4", "ListView_daoru_yinyue");
+    if (!music || music->rowCount() == 0) return ShowMessage("没有添加音乐文件！");
+    const TextTable* lyrics = TableOf("Form5", "ListView_daoru_LRC");
+    if (auto* songs = ControlOf<QComboBox>("Form15", "ComboBox_yinyue")) {
+        songs->clear();
+        const int column = ColumnOfCaption(*music, "音乐名称");
+        for (int row = 0; row < music->rowCount(); ++row) songs->addItem(music->cell(row, column));
+    }
+    if (auto* lines = ControlOf<QComboBox>("Form15", "ComboBox_geci")) {
+        lines->clear();
+        const int column = lyrics ? ColumnOfCaption(*lyrics, "歌词名称") : -1;
+        for (int row = 0; lyrics && row < lyrics->rowCount(); ++row) lines->addItem(lyrics->cell(row, column));
+    }
+    for (const char* clock : {"Label_dangqianshijian", "Label_xianshi_zongshijian"})
+        if (auto* label = ControlOf<QLabel>("Form15", clock)) label->setText("00:00");
+    if (auto* line = ControlOf<QLabel>("Form15", "Label_LRC")) line->clear();
+    Show("Form15");
+}
+
+void Form2::Label_quanpingMouseUp() {
+    PopupMenu_zhujiemian_youshangjiao_caidan->popup(
+        Label_quanping->mapToGlobal(Label_quanping->rect().center()));
+}
+
+void Form2::Label_huanyuanMouseUp() { openWebPage(kProductPage); }
+void Form2::Button34Click() { openWebPage(kTemplatePage); }
+
+void Form2::HelpClick() {
+    // The help entries have no work of their own in the main window.
+}
+
+void Form2::Timer_zidongkongzhiTimer() {
+    Timer_zidongkongzhi->setEnabled(false);
+    if (state_.Edit_zidongkongzhi == StateWord::kOpenTemplateManager) Button11Click();
+}

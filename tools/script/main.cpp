@@ -1,0 +1,337 @@
+// lumora-script: runs the real program headlessly from a script of user actions and prints
+// what a tester asks for.
+//
+//     lumora-script [--data DIR] [--time-limit MS] SCRIPT
+//
+// The program starts as usual (the loading chain over the data folder beside this driver,
+// or DIR) under Qt's offscreen platform with the scripted desktop; once the main window is
+// open the script's steps run inside it; then the program ends through the exit command.
+// Paths in the script are taken relative to the script's folder. The script format is in
+// the README (lumora-script).
+//
+// Every message shown in the message box is recorded and closed as a person would; a
+// question is answered as the script said ("answer"), else cancelled. A window shown
+// modally runs the next "in" block queued for it; without one it is left to its own jobs
+// (a progress window closes itself) and closed at the time limit, which is reported.
+//
+// Exit status: 0 when every step ran; 1 when a step failed (named on stderr, the rest of
+// the script is skipped); 2 when the script cannot be read or the program ended before
+// its main window opened.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <deque>
+
+#include "app/AllWindows.h"
+#include "app/Program.h"
+#include "platform/Desktop.h"
+#include "platform/Events.h"
+#include "platform/TextTable.h"
+#include "platform/Timer.h"
+#include "templates/LibraryFolders.h"
+#include "tools/script/Script.h"
+
+namespace {
+QTextStream& Out() {
+    static QTextStream out(stdout);
+    return out;
+}
+
+void Error(const QString& text) {
+    std::fputs(qPrintable(text + "\n"), stderr);
+    std::fflush(stderr);
+}
+
+QString OneLine(QString text) { return text.replace('\n', "\\n"); }
+
+class Driver;
+
+// The scripted desktop with the driver's defaults for the message and question boxes and
+// its queue of "in" blocks.
+class DriverDesktop : public ScriptedDesktop {
+public:
+    explicit DriverDesktop(Driver& driver) : driver_(driver) {}
+    int runModal(Window& window) override;
+
+private:
+    Driver& driver_;
+};
+
+class Driver {
+public:
+    Driver(QString scriptFolder, int timeLimitMs) : folder_(std::move(scriptFolder)), timeLimitMs_(timeLimitMs) {}
+
+    int exitCode() const { return exitCode_; }
+    bool mainOpened() const { return mainOpened_; }
+    void setDesktop(DriverDesktop* desktop) { desktop_ = desktop; }
+
+    void runMain(const std::vector<ScriptStep>& steps, Window& main) {
+        mainOpened_ = true;
+        runSteps(steps, &main);
+        if (Program::ended() || !main.isVisible()) return;
+        queueBlock("Form16", {}, [](Window& w) { static_cast<Form16&>(w).Button1Click(); });
+        static_cast<Form2&>(main).Button3Click();
+    }
+
+    // What runs inside a modal window: its queued block, or the box's default.
+    std::function<void(Window&)> modalAction(Window& window) {
+        const QString name = window.name();
+        if (name == "Form14") messages_.append(static_cast<Form14&>(window).message());
+        if (name == "Form17") questions_.append(static_cast<Form17&>(window).message());
+        for (auto it = blocks_.begin(); it != blocks_.end(); ++it) {
+            if (it->window != name) continue;
+            Block block = std::move(*it);
+            blocks_.erase(it);
+            return [this, block](Window& w) { runBlock(block, w); };
+        }
+        if (name == "Form14") return [](Window& w) { static_cast<Form14&>(w).Button1Click(); };
+        if (name == "Form17") {
+            const bool yes = !answers_.empty() && answers_.front();
+            if (!answers_.empty()) answers_.pop_front();
+            return [yes](Window& w) {
+                if (yes) static_cast<Form17&>(w).Button1Click();
+                else static_cast<Form17&>(w).Button2Click();
+            };
+        }
+        return {};
+    }
+
+private:
+    struct Block {
+        QString window;
+        std::vector<ScriptStep> steps;
+        std::function<void(Window&)> native;  // instead of steps, for the driver's own use
+    };
+
+    void queueBlock(const QString& window, std::vector<ScriptStep> steps, std::function<void(Window&)> native = {}) {
+        blocks_.push_back(Block{window, std::move(steps), std::move(native)});
+    }
+
+    void runBlock(const Block& block, Window& window) {
+        QPointer<Window> guard(&window);
+        if (block.native) block.native(window);
+        else runSteps(block.steps, &window);
+        if (guard && guard->isVisible() && !Program::ended()) guard->reject();
+    }
+
+    void runSteps(const std::vector<ScriptStep>& steps, Window* here) {
+        for (const ScriptStep& step : steps) {
+            if (exitCode_ != 0 || Program::ended()) return;
+            const QString failure = runStep(step, here);
+            if (failure.isEmpty()) continue;
+            Error(QString("line %1: %2").arg(step.line).arg(failure));
+            exitCode_ = 1;
+            return;
+        }
+    }
+
+    QString path(const QString& word) const {
+        return QDir::cleanPath(QDir(folder_).absoluteFilePath(word));
+    }
+
+    // "Form2.Button6Click" -> window and name; a name alone means the window `here`.
+    QString resolve(const QString& word, Window* here, Window** window, QString* name) const {
+        const int dot = int(word.indexOf('.'));
+        *window = dot < 0 ? here : Windows::find(word.left(dot));
+        *name = dot < 0 ? word : word.mid(dot + 1);
+        if (!*window) return "no window " + word.left(dot);
+        return {};
+    }
+
+    QString runStep(const ScriptStep& step, Window* here) {
+        const QString& verb = step.verb;
+        const QStringList& words = step.words;
+        if (verb == "files") {
+            QStringList paths;
+            for (const QString& word : words) paths.append(path(word));
+            desktop_->queueFiles(paths);
+            return {};
+        }
+        if (verb == "folder") {
+            desktop_->queueFolder(words.isEmpty() ? QString() : path(words[0]));
+            return {};
+        }
+        if (verb == "answer") {
+            answers_.push_back(words[0] == "yes");
+            return {};
+        }
+        if (verb == "in") {
+            if (!Windows::find(words[0])) return "no window " + words[0];
+            queueBlock(words[0], step.block);
+            return {};
+        }
+        if (verb == "close") {
+            if (here) here->reject();
+            return {};
+        }
+        if (verb == "wait") return wait(words.isEmpty() ? -1 : words[0].toInt());
+        if (verb == "echo") {
+            Out() << words.join(' ') << "\n";
+            Out().flush();
+            return {};
+        }
+        Window* window = nullptr;
+        QString name;
+        if (verb == "print" && words[0] != "table" && words[0] != "field") return print(words);
+        const QString target = verb == "print" ? words[1] : words[0];
+        if (QString bad = resolve(target, here, &window, &name); !bad.isEmpty()) return bad;
+        if (verb == "run") return run(*window, name);
+        if (verb == "set") {
+            if (!window->setField(name, words.value(1))) return "no field " + target;
+            return {};
+        }
+        if (verb == "screenshot") {
+            if (!window->grab().save(path(words[1]))) return "could not save " + words[1];
+            return {};
+        }
+        if (words[0] == "table") {
+            const TextTable* table = window->table(name);
+            if (!table) return "no table " + target;
+            Out() << "# " << target << "\n" << table->toTsv();
+            if (!table->toTsv().endsWith('\n')) Out() << "\n";
+            Out().flush();
+            return {};
+        }
+        if (!window->hasField(name)) return "no field " + target;
+        Out() << target << "\t" << OneLine(window->field(name)) << "\n";
+        Out().flush();
+        return {};
+    }
+
+    QString run(Window& window, const QString& handler) {
+        if (auto* main = qobject_cast<Form2*>(&window)) {
+            if (!main->runCommand(handler)) return "no handler " + handler + " in Form2";
+            return {};
+        }
+        if (!window.invokeHandler(handler)) return "no handler " + handler + " in " + window.name();
+        return {};
+    }
+
+    QString print(const QStringList& words) {
+        const QString& what = words[0];
+        QStringList lines;
+        if (what == "messages") lines = messages_;
+        if (what == "questions") lines = questions_;
+        if (what == "modals") lines = desktop_->modalsShown();
+        if (what == "opened") lines = desktop_->openedExternally();
+        if (what == "fields") {
+            Window* window = Windows::find(words[1]);
+            if (!window) return "no window " + words[1];
+            QStringList names = window->fieldNames();
+            names.sort();
+            for (const QString& name : names) lines.append(name + "\t" + window->field(name));
+        }
+        Out() << "# " << words.join(' ') << "\n";
+        for (const QString& line : lines) Out() << OneLine(line) << "\n";
+        Out().flush();
+        return {};
+    }
+
+    // Lets the running jobs finish: waits until no window timer is enabled, or `ms`.
+    QString wait(int ms) {
+        if (ms >= 0) {
+            waitUntil([] { return Program::ended(); }, ms);
+            return {};
+        }
+        auto idle = [] {
+            for (Window* window : Windows::all())
+                for (const Timer* timer : window->findChildren<Timer*>())
+                    if (timer->enabled()) return false;
+            return true;
+        };
+        if (!waitUntil(idle, timeLimitMs_)) return "jobs still running after the time limit";
+        return {};
+    }
+
+    QString folder_;
+    int timeLimitMs_;
+    DriverDesktop* desktop_ = nullptr;
+    std::deque<Block> blocks_;
+    std::deque<bool> answers_;
+    QStringList messages_;
+    QStringList questions_;
+    int exitCode_ = 0;
+    bool mainOpened_ = false;
+};
+
+int DriverDesktop::runModal(Window& window) {
+    if (auto action = driver_.modalAction(window)) queueModalAction(window.name(), std::move(action));
+    const int result = ScriptedDesktop::runModal(window);
+    return result;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Lumora");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser options;
+    options.setApplicationDescription("Runs Lumora from a script of user actions.");
+    options.addHelpOption();
+    QCommandLineOption data("data", "The folder holding lumdata/ (default: beside this program).", "DIR");
+    QCommandLineOption limit("time-limit", "Longest time a window or a wait may take (ms, default 60000).", "MS",
+                             "60000");
+    options.addOption(data);
+    options.addOption(limit);
+    options.addPositionalArgument("script", "The script file.");
+    options.process(app);
+    if (options.positionalArguments().size() != 1) {
+        Error("usage: lumora-script [--data DIR] [--time-limit MS] SCRIPT");
+        return 2;
+    }
+
+    const QString scriptPath = options.positionalArguments()[0];
+    QFile file(scriptPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Error("cannot read " + scriptPath);
+        return 2;
+    }
+    const ParsedScript script = ParseScript(QString::fromUtf8(file.readAll()));
+    if (!script.error.isEmpty()) {
+        Error(scriptPath + ": " + script.error);
+        return 2;
+    }
+
+    if (options.isSet(data)) SetProgramFolder(QFileInfo(options.value(data)).absoluteFilePath());
+    // A lock of its own, so a running copy of the program never stops a script.
+    QTemporaryDir lockFolder;
+    Program::setLockFolder(lockFolder.path());
+
+    const int timeLimit = options.value(limit).toInt();
+    Driver driver(QFileInfo(scriptPath).absolutePath(), timeLimit);
+    auto desktop = std::make_unique<DriverDesktop>(driver);
+    desktop->setModalTimeLimit(timeLimit);
+    DriverDesktop* installed = desktop.get();
+    driver.setDesktop(installed);
+    Desktop::install(std::move(desktop));
+
+    int status = 0;
+    {
+        Program program;
+        program.setEndHandler([] { QApplication::exit(0); });
+        installed->queueModalAction("Form2", [&driver, &script](Window& main) { driver.runMain(script.steps, main); });
+        program.start();
+        if (!Program::ended()) {
+            Windows::get<Form1>()->Timer1Timer();
+            app.exec();
+        }
+        processPendingEvents();
+        for (const QString& window : installed->modalsTimedOut())
+            Error(window + " was still open at the time limit and was closed");
+        if (!driver.mainOpened()) {
+            Error("the program ended before its main window opened");
+            status = 2;
+        }
+    }
+    Out().flush();
+    return status ? status : driver.exitCode();
+}
