@@ -1,35 +1,21 @@
 #include "app/PhotoRendering.h"
 
-#include <QPainter>
-
+#include "app/MainForm.h"
+#include "app/RenderPhoto.h"
 #include "photos/PhotoTable.h"
 #include "platform/Exif.h"
 #include "platform/Jpeg.h"
-#include "platform/Thumbnails.h"
-
-namespace {
-ThumbnailMaker& Maker() {
-    static ThumbnailMaker maker;
-    return maker;
-}
-}  // namespace
 
 PhotoPicture RenderPhotoPicture(const QString& path, QSize pictureSize, QPoint position,
                                 QSize panelSize) {
-    if (panelSize.isEmpty()) panelSize = QSize(position.x(), position.y()) + pictureSize;
-    PhotoPicture result;
-    if (panelSize.isEmpty()) return result;
-    result.image = QImage(panelSize, QImage::Format_ARGB32_Premultiplied);
-    result.image.fill(Qt::white);
-    const Thumbnail thumbnail = Maker().make(path, pictureSize);
-    result.isIcon = thumbnail.isIcon;
-    result.error = thumbnail.error;
-    QPainter painter(&result.image);
-    painter.drawImage(position, thumbnail.image);
-    return result;
+    if (pictureSize.isEmpty()) return {};
+    const RenderedPhoto rendered = RenderPhoto(RenderPhotoRequest{path, pictureSize, position, panelSize, {}});
+    return {rendered.image, rendered.isIcon, rendered.error};
 }
 
-void HideRendererNumber() {}
+void HideRendererNumber() {
+    if (MainForm* renderer = Windows::get<MainForm>()) renderer->hideNumber();
+}
 
 UprightCheck CheckUprightPhoto(const QString& path) {
     UprightCheck check;
