@@ -36,6 +36,8 @@ public:
 
     // The files chosen in the most recent add dialog (OpenDialog_daoru), in dialog order.
     const QStringList& chosenFiles() const { return OpenDialog_daoru_Files; }
+    // Sets them as the add dialog would (for a benchmark that runs the add job alone).
+    void setChosenFiles(const QStringList& files) { OpenDialog_daoru_Files = files; }
 
     // The pending and candidate tables with their lists, for a matching job.
     MatchingWork matchingWork();
