@@ -2,7 +2,8 @@
 // The interface pictures of the windows: the caption-bar picture boxes of the main window
 // and of the small windows in three states, the loading picture, the shared background
 // and the program icon. They are read from the data folder; a picture that is missing
-// there is drawn here instead, so the windows always have their skin.
+// there (a data folder without them) is a flat picture of its size, so the windows keep
+// their layout.
 
 #include <QImage>
 

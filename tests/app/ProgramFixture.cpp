@@ -15,12 +15,12 @@
 #include "tools/moviekit/Movie.h"
 
 namespace {
-QByteArray ParameterIni(const TemplateSpec& spec) {
+QByteArray ParameterIni(const TemplateFacts& facts) {
     const QString text = QString(
         "[l_x_l_u_m_r_w_j_s_y]\r\nl_x_l_u_m_r_w_j_s_y=%1\r\nl_x_l_u_m_r_w_j_s_y_m_c=%2\r\n"
         "[1]\r\nmblx=单张\r\nmbfl=测试\r\nxpsl=1\r\nxpkd=|800|\r\nxpgd=|450|\r\nszhz=%3\r\n"
         "xpjpgmc=%4\r\nmbdx=%5\r\n[0]\r\nsl=1\r\n")
-        .arg(spec.marker, spec.name, spec.orientations, spec.pictureNames).arg(spec.frames);
+        .arg(facts.marker, facts.name, facts.orientations, facts.pictureNames).arg(facts.frames);
     return EncodeGbk(text);
 }
 
@@ -61,10 +61,10 @@ QString ProgramFixture::writeFile(const QString& relative, const QByteArray& byt
     return folder_->write(relative, bytes);
 }
 
-void ProgramFixture::addTemplate(const QString& file, const TemplateSpec& spec) {
-    writeFile("lumdata/wj_0_or_2/wjj_01/" + file, WrapLayers(ParameterIni(spec), 20));
+void ProgramFixture::addTemplate(const QString& file, const TemplateFacts& facts) {
+    writeFile("lumdata/wj_0_or_2/wjj_01/" + file, WrapLayers(ParameterIni(facts), 20));
     writeFile("lumdata/wj_0_or_2/wjj_02/" + file,
-              WrapLayers(TinyMovie(spec.frames, 1920, 1080, "k_r_d_o_k_p_w_r_w",
+              WrapLayers(TinyMovie(facts.frames, 1920, 1080, "k_r_d_o_k_p_w_r_w",
                                    "k_r_d_a_b_p_w_e_o_o_kr_w_u_i"),
                          20));
 }

@@ -17,7 +17,7 @@
 
 class Form2;
 
-struct TemplateSpec {
+struct TemplateFacts {
     QString name;
     QString orientations = "|heng|";
     QString pictureNames = "|photo_1|";
@@ -34,7 +34,7 @@ public:
 
     // Adds a template: a parameter container `file` under wjj_01 and a movie container of
     // the same name under wjj_02 (`file` may name sub-folders).
-    void addTemplate(const QString& file, const TemplateSpec& spec);
+    void addTemplate(const QString& file, const TemplateFacts& facts);
     // Writes raw bytes below the program folder.
     QString writeFile(const QString& relative, const QByteArray& bytes);
     // The start-up archive: 13 layers padded to 29954 bytes, with this marker value.
