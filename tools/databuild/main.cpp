@@ -5,7 +5,7 @@
 //   lumora-databuild pictures ROOT         interface pictures into ROOT/lumdata/jiemian
 //   lumora-databuild photos FOLDER         sample photos into FOLDER
 //   lumora-databuild song FOLDER           the sample song and its lyric file into FOLDER
-//   lumora-databuild contact-sheet ROOT PHOTOS OUT.png
+//   lumora-databuild contact-sheet ROOT PHOTOS OUT.jpg
 //                                          the middle frame of every template of the
 //                                          library in ROOT, drawn by lumora-movie (beside
 //                                          this program) with photos from PHOTOS
@@ -29,7 +29,7 @@ namespace {
 int usage() {
     std::fputs(
         "usage: lumora-databuild library DATA ROOT | pictures ROOT | photos FOLDER |"
-        " song FOLDER | contact-sheet ROOT PHOTOS OUT.png | preview DATA PHOTOS OUT.png\n",
+        " song FOLDER | contact-sheet ROOT PHOTOS OUT.jpg | preview DATA PHOTOS OUT.png\n",
         stderr);
     return 2;
 }
