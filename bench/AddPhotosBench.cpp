@@ -8,13 +8,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <random>
 
 #include "app/Form1.h"
 #include "app/Form13.h"
@@ -30,6 +28,7 @@
 #include "platform/Jpeg.h"
 #include "platform/TextTable.h"
 #include "templates/LibraryFolders.h"
+#include "bench/BenchFiles.h"
 
 namespace {
 constexpr int kPhotos = 100;
@@ -44,29 +43,7 @@ double& DecodeSeconds() {
     return seconds;
 }
 
-// A photo-like 4000 x 3000 picture: smooth gradients with fine noise.
-QImage Photo() {
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    std::mt19937 noise(7);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = int(noise() % 24);
-            line[x] = qRgb((x / 16 + n) % 256, (y / 12 + n) % 256, (x + y) / 28 % 256);
-        }
-    }
-    return image;
-}
 
-void CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 
 // The reference: each file's stored size read and its picture decoded upright at the
 // upright check's box (300 x 225), as the renderer decodes it, without any window work.
@@ -120,7 +97,7 @@ int main(int argc, char** argv) {
     CopyFolder(shipped, folder.filePath("lumdata"));
     QDir().mkpath(folder.filePath("photos"));
     const QString first = folder.filePath("photos/photo_000.jpg");
-    if (!WriteJpeg(Photo(), first, 90).error.isEmpty()) return 1;
+    if (!WriteJpeg(PhotoLikePicture(), first, 90).error.isEmpty()) return 1;
     Files().append(first);
     for (int i = 1; i < kPhotos; ++i) {
         const QString copy = folder.filePath(QString("photos/photo_%1.jpg").arg(i, 3, 10, QChar('0')));

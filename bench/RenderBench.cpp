@@ -8,13 +8,13 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <random>
 
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "app/RenderPhoto.h"
 #include "platform/Jpeg.h"
 #include "templates/LibraryFolders.h"
+#include "bench/BenchFiles.h"
 
 namespace {
 QString& PhotoPath() {
@@ -22,19 +22,6 @@ QString& PhotoPath() {
     return path;
 }
 
-// A photo-like 4000 x 3000 picture: smooth gradients with fine noise.
-QImage Photo() {
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    std::mt19937 noise(7);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = int(noise() % 24);
-            line[x] = qRgb((x / 16 + n) % 256, (y / 12 + n) % 256, (x + y) / 28 % 256);
-        }
-    }
-    return image;
-}
 
 QSize SizeOf(const benchmark::State& state) { return QSize(int(state.range(0)), int(state.range(1))); }
 
@@ -73,7 +60,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTemporaryDir folder;
     PhotoPath() = folder.filePath("photo.jpg");
-    if (!WriteJpeg(Photo(), PhotoPath(), 90).error.isEmpty()) return 1;
+    if (!WriteJpeg(PhotoLikePicture(), PhotoPath(), 90).error.isEmpty()) return 1;
     SetProgramFolder(folder.path());
     auto program = std::make_unique<Program>();  // the windows; the renderer among them
     benchmark::Initialize(&argc, argv);
