@@ -14,6 +14,7 @@
 #include "app/Program.h"
 #include "platform/FlashPlayer.h"
 #include "platform/FolderWipe.h"
+#include "platform/MusicPlayer.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"
 #include "platform/Timer.h"
@@ -44,6 +45,9 @@ Form2::Form2(QWidget* parent) : Window("Form2", "Lumora", parent) {
     ListView_daoru_geci = addTable("ListView_daoru_geci", LyricSummaryCaptions());
     ListBox_yijing_wancheng_shiyongmoban_hanghao =
         addTable("ListBox_yijing_wancheng_shiyongmoban_hanghao", {"行号"});
+
+    MediaPlayer1 = new MusicPlayer(this);
+    MediaPlayer1->setObjectName("MediaPlayer1");
 
     Timer_jiazai = new Timer(this, 1, [this] { Timer_jiazaiTimer(); });
     Timer_jiazai->setObjectName("Timer_jiazai");

@@ -29,6 +29,7 @@
 #include "platform/Window.h"
 
 class FlashPlayer;
+class MusicPlayer;
 class QAbstractItemView;
 class QLabel;
 class QMenu;
@@ -46,6 +47,9 @@ public:
     // The program's state; other windows read and write it directly.
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
+
+    // The program's one music player (MediaPlayer1); every window plays music through it.
+    MusicPlayer& musicPlayer() { return *MediaPlayer1; }
 
     Timer* timerJiazai() const { return Timer_jiazai; }
     Timer* timerZidongkongzhi() const { return Timer_zidongkongzhi; }
@@ -183,6 +187,7 @@ private:
     void readTemplate(int i);
 
     AppState state_;
+    MusicPlayer* MediaPlayer1;                              // the music player
 
     bool opened_ = false;
     Timer* Timer_jiazai;                                    // the loading chain, fires once
