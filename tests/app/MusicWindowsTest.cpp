@@ -9,6 +9,7 @@
 #include "app/Form15.h"
 #include "app/Form2.h"
 #include "app/Form4.h"
+#include "media/LrcFile.h"
 #include "media/MusicTable.h"
 #include "platform/Events.h"
 #include "platform/MusicPlayer.h"
@@ -217,6 +218,46 @@ TEST_F(MusicWindows, ThePreviewChecksItsPicksShowsTheLengthAndStopsAtTheEnd) {
         }, "ListView_daoru_yinyueDblClick");
         ASSERT_EQ(messages_.size(), 2);
         EXPECT_TRUE(messages_[0].contains(shortSong)) << messages_[0].toStdString();
+        EXPECT_TRUE(desktop_->modalsTimedOut().isEmpty());
+    });
+}
+
+TEST_F(MusicWindows, ThePreviewShowsTheLineOfThePickedLyricFileAtItsSecond) {
+    buildTestLibrary();
+    const QString music = song("song.mp3", {.seconds = 2.6});
+    const QString first = writeFile("music/first.lrc", "[ti:测试]\r\n[00:01.00]第一行\r\n");
+    const QString second = writeFile("music/second.lrc", "[00:01.50]另一首\r\n[00:02.00]第二行\r\n");
+    run([&](Form2& main) {
+        inMusicWindow(main, [&](Form4&) { addMusic({music}); });
+        // The lyric window's file table, as adding two lyric files leaves it.
+        Window* lyricWindow = Windows::find("Form5");
+        TextTable* files = lyricWindow->table("ListView_daoru_LRC");
+        if (!files) files = lyricWindow->addTable("ListView_daoru_LRC", {"序号", "歌词名称", "类型", "位置"});
+        files->addRow({"1", "first", ".lrc", first});
+        files->addRow({"2", "second", ".lrc", second});
+
+        inPreview(main, [&](Form15& w) {
+            EXPECT_EQ(w.ComboBox_geci->count(), 2);
+            EXPECT_EQ(w.ComboBox_geci->currentIndex(), -1);
+            pick(w.ComboBox_geci, 1);
+            EXPECT_EQ(w.field("Edit_shijian_lrc_num"), "1");
+            w.Button1Click();  // lyric mode: the song is still to be picked
+            EXPECT_EQ(messages_, QStringList({"没有选择音乐文件！"}));
+            pick(w.ComboBox_geci, 0);
+            EXPECT_EQ(w.field("Edit_shijian_lrc_num"), "0");
+            pick(w.ComboBox_yinyue, 0);
+            w.Button1Click();
+            ASSERT_TRUE(w.playing());
+            EXPECT_TRUE(waitUntil([&] { return w.Label_LRC->text() == "第一行"; }, 5000));
+            // The line stays past its second until the end stops the preview and empties it.
+            EXPECT_TRUE(waitUntil([&] { return w.Label_dangqianshijian->text() == "00:02"; }, 5000));
+            EXPECT_EQ(w.Label_LRC->text(), "第一行");
+            EXPECT_TRUE(waitUntil([&] { return !w.playing(); }, 5000));
+            EXPECT_EQ(w.Label_LRC->text(), "");
+        }, "ListView_daoru_geciDblClick");
+        // The lyric tables keep the file loaded last.
+        const TextTable& timeline = *main.ListView_LRC_3;
+        EXPECT_EQ(LyricLineText(timeline, FindLyricLine(timeline, "00:01")), "第一行");
         EXPECT_TRUE(desktop_->modalsTimedOut().isEmpty());
     });
 }
