@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "app/DialogParts.h"
 #include "app/Form2.h"
@@ -77,8 +78,8 @@ Form15::Form15(QWidget* parent) : Window("Form15", "音乐歌词预览", parent)
     lyricCaption->setGeometry(400, bar, 56, 24);
     ComboBox_geci = PickList("ComboBox_geci", this);
     ComboBox_geci->setGeometry(456, bar, 243, 24);
-    connect(ComboBox_yinyue, &QComboBox::activated, this, &Form15::ComboBox_yinyueChange);
-    connect(ComboBox_geci, &QComboBox::activated, this, &Form15::ComboBox_geciChange);
+    connect(ComboBox_yinyue, &QComboBox::currentIndexChanged, this, &Form15::ComboBox_yinyueChange);
+    connect(ComboBox_geci, &QComboBox::currentIndexChanged, this, &Form15::ComboBox_geciChange);
 
     struct Command {
         const char* name;
@@ -111,12 +112,17 @@ void Form15::openPreview(const QString& mode) {
     Edit_yinyue_geci_kaiguan = mode;
     const TextTable& music = Music();
     if (music.rowCount() == 0) return ShowMessage(kNoMusicMessage);
-    ComboBox_yinyue->clear();
-    for (int row = 0; row < music.rowCount(); ++row) ComboBox_yinyue->addItem(MusicName(music, row));
-    ComboBox_yinyue->setCurrentIndex(-1);
-    ComboBox_geci->clear();
-    for (const QString& name : lyricNames()) ComboBox_geci->addItem(name);
-    ComboBox_geci->setCurrentIndex(-1);
+    {
+        // Refilling is no pick: the change handlers stay quiet meanwhile.
+        const QSignalBlocker quietMusic(ComboBox_yinyue);
+        const QSignalBlocker quietLyrics(ComboBox_geci);
+        ComboBox_yinyue->clear();
+        for (int row = 0; row < music.rowCount(); ++row) ComboBox_yinyue->addItem(MusicName(music, row));
+        ComboBox_yinyue->setCurrentIndex(-1);
+        ComboBox_geci->clear();
+        ComboBox_geci->addItems(lyricNames());
+        ComboBox_geci->setCurrentIndex(-1);
+    }
     Label_dangqianshijian->setText("00:00");
     Label_xianshi_zongshijian->setText("00:00");
     Label_LRC->clear();

@@ -55,10 +55,7 @@ public:
         });
         main.runCommand(opener);
     }
-    static void pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
+    static void pick(QComboBox* list, int index) { list->setCurrentIndex(index); }
 };
 
 TEST_F(MusicWindows, AddingMeasuresEveryFileSkipsTheOnesThatAreNotMusicAndFillsTheSummary) {

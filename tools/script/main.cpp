@@ -235,7 +235,6 @@ private:
         }
         if (index < 0 || index >= list->count()) return "no item " + item + " in " + name;
         list->setCurrentIndex(index);
-        emit list->activated(index);
         return {};
     }
 
