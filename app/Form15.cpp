@@ -62,13 +62,18 @@ Form15::Form15(QWidget* parent) : Window("Form15", "音乐歌词预览", parent)
     Label_LRC->setGeometry(0, 335, 679, 24);
 
     const int bar = 446;
+    // The yellow clocks sit on a dark strip of the screen's colour, where they read well.
+    auto* clockStrip = new QWidget(this);
+    clockStrip->setGeometry(20, bar, 104, 24);
+    clockStrip->setAutoFillBackground(true);
+    clockStrip->setPalette(dark);
     Label_dangqianshijian = ClockLabel("Label_dangqianshijian", this);
-    Label_dangqianshijian->setGeometry(20, bar, 44, 24);
+    Label_dangqianshijian->setGeometry(24, bar, 44, 24);
     auto* separator = new QLabel("|", this);
     separator->setStyleSheet("color: yellow; font-weight: bold;");
-    separator->setGeometry(66, bar, 8, 24);
+    separator->setGeometry(68, bar, 8, 24);
     Label_xianshi_zongshijian = ClockLabel("Label_xianshi_zongshijian", this);
-    Label_xianshi_zongshijian->setGeometry(76, bar, 44, 24);
+    Label_xianshi_zongshijian->setGeometry(78, bar, 44, 24);
 
     auto* musicCaption = new QLabel("音乐文件", this);
     musicCaption->setGeometry(132, bar, 56, 24);
