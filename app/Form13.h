@@ -12,6 +12,10 @@
 //   Timer_zhaopian_fanye                     加载照片: fill the main window's nine photo
 //                                            cells with page Form2.Edit_fangye_hao
 //
+// The window cannot be closed while its job waits for its tick or runs (the close label,
+// Esc and the window manager are refused): its job always runs, and what lastMatching()
+// and lastSkipped() answer afterwards is always the work of the job that just ran.
+//
 // A chosen file that is not a readable JPG photo is skipped; when the add job ends, one
 // message names every skipped file. A matching job ends when a pass places nothing while
 // photos still wait, and one message says how many photos found no template.
@@ -49,12 +53,17 @@ public slots:
     void Timer_zidong_zhaopian_yu_moban_pipeiTimer();
     void Timer_zhaopian_fanyeTimer();
 
+protected:
+    // Refused while a job is pending or running; closes the window otherwise.
+    void reject() override;
+
 private:
     void advance();
     MatchingResult match();
 
     MatchingResult lastMatching_;
     QStringList lastSkipped_;
+    bool jobOpen_ = false;  // runJob is between enabling its job and the job's end
 };
 
 // Fills the main window's photo cells Image1 ... Image9 with page Form2.Edit_fangye_hao

@@ -18,11 +18,13 @@
 // the script is skipped); 2 when the script cannot be read or the program ended before
 // its main window opened.
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -73,6 +75,9 @@ public:
     void setDesktop(DriverDesktop* desktop) { desktop_ = desktop; }
 
     void runMain(const std::vector<ScriptStep>& steps, Window& main) {
+        // A failed check while the main window opens (a start-up archive of the wrong
+        // size) ends the program before this runs: the main window never opened.
+        if (Program::ended()) return;
         mainOpened_ = true;
         runSteps(steps, &main);
         if (Program::ended() || !main.isVisible()) return;
@@ -187,6 +192,7 @@ private:
             if (!window->setField(name, words.value(1))) return "no field " + target;
             return {};
         }
+        if (verb == "click") return click(*window, name, words[1].toInt());
         if (verb == "screenshot") {
             if (!window->grab().save(path(words[1]))) return "could not save " + words[1];
             return {};
@@ -211,6 +217,24 @@ private:
             return {};
         }
         if (!window.invokeHandler(handler)) return "no handler " + handler + " in " + window.name();
+        return {};
+    }
+
+    // Clicks row `row` (from 1) of the list `list` of `window` as a person would: the row
+    // is selected and the list's click handler runs.
+    QString click(Window& window, const QString& list, int row) {
+        auto* view = window.findChild<QAbstractItemView*>(list);
+        if (!view || !view->model()) return "no list " + list + " in " + window.name();
+        const QModelIndex index = view->model()->index(row - 1, 0);
+        if (!index.isValid()) return QString("no row %1 in %2").arg(row).arg(list);
+        view->scrollTo(index);
+        const QPointF at = view->visualRect(index).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &press);
+        QCoreApplication::sendEvent(view->viewport(), &release);
         return {};
     }
 
