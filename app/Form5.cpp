@@ -50,6 +50,7 @@ Form5::Form5(QWidget* parent) : Window("Form5", "添加歌词", parent) {
     view_->verticalHeader()->hide();
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->setGeometry(12, 50, 520, 440);
+    for (auto [column, width] : {std::pair{0, 50}, {1, 150}, {2, 60}}) view_->setColumnWidth(column, width);
     connect(view_, &QTableView::clicked, this, &Form5::ListView_daoru_LRCClick);
 
     details_ = new QLabel(this);
