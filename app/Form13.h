@@ -11,6 +11,8 @@
 //   Timer_zidong_zhaopian_yu_moban_pipei     自动匹配模板: match the waiting photos
 //   Timer_zhaopian_fanye                     加载照片: fill the main window's nine photo
 //                                            cells with page Form2.Edit_fangye_hao
+//   Timer_tianjia_geci                       添加歌词: record the chosen lyric files
+//                                            (Form13Lyrics.cpp)
 //
 // The window cannot be closed while its job waits for its tick or runs (the close label,
 // Esc and the window manager are refused): its job always runs, and what lastMatching()
@@ -47,11 +49,13 @@ public:
     Timer* Timer3;                                // the add job, 500 ms, fires once
     Timer* Timer_zidong_zhaopian_yu_moban_pipei;  // the matching job, 500 ms, fires once
     Timer* Timer_zhaopian_fanye;                  // the page load, 500 ms, fires once
+    Timer* Timer_tianjia_geci;                    // the lyric add job, 500 ms, fires once
 
 public slots:
     void Timer3Timer();
     void Timer_zidong_zhaopian_yu_moban_pipeiTimer();
     void Timer_zhaopian_fanyeTimer();
+    void Timer_tianjia_geciTimer();
 
 protected:
     // Refused while a job is pending or running; closes the window otherwise.

@@ -14,6 +14,7 @@ const QHash<QString, Arity>& Verbs() {
         {"run", {1, 1}},     {"files", {0, -1}},     {"folder", {0, 1}}, {"answer", {1, 1}},
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
         {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},  {"click", {2, 2}},
+        {"pick", {1, 2}},    {"select", {2, 2}},
     };
     return verbs;
 }
@@ -23,12 +24,12 @@ QString CheckWords(const QString& verb, const QStringList& words) {
         return "answer takes yes or cancel";
     if (verb == "print") {
         const QString what = words[0];
-        const bool named = what == "table" || what == "field";
+        const bool named = what == "table" || what == "field" || what == "label";
         const bool plain = what == "messages" || what == "questions" || what == "modals" ||
                            what == "opened" || what == "fields";
         if (named && words.size() != 2) return "print " + what + " takes WINDOW.NAME";
         if (what == "fields" && words.size() != 2) return "print fields takes WINDOW";
-        if (!named && !plain) return "print takes table, field, fields, messages, questions, modals or opened";
+        if (!named && !plain) return "print takes table, field, label, fields, messages, questions, modals or opened";
         if (plain && what != "fields" && words.size() != 1) return "print " + what + " takes nothing more";
     }
     if (verb == "click") {
