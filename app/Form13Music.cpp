@@ -14,8 +14,8 @@
 // Stop. A file the player cannot load (not audio, empty, unreadable) is skipped: the rows
 // before and after it are kept, the window closes as usual, and one message names every
 // skipped file.
-void Form13::Timer_daoru_yinyueTimer() {
-    Timer_daoru_yinyue->setEnabled(false);
+void Form13::Timer_tianjia_yinyueTimer() {
+    Timer_tianjia_yinyue->setEnabled(false);
     HideRendererNumber();
     MusicPlayer& player = Windows::get<Form2>()->musicPlayer();
     TextTable& music = Windows::get<Form4>()->musicTable();

@@ -144,7 +144,7 @@ void Form4::Button2Click() {
     if (files.isEmpty()) return;
     OpenDialog_yinyue_Files = files;
     Form13* progress = Windows::get<Form13>();
-    progress->runJob("添加音乐", int(files.size()), progress->Timer_daoru_yinyue);
+    progress->runJob("添加音乐", int(files.size()), progress->Timer_tianjia_yinyue);
 }
 
 // ---- 删除音乐, 全部删除

@@ -9,6 +9,7 @@
 #include "app/Form15.h"
 #include "app/Form2.h"
 #include "app/Form4.h"
+#include "app/Form5.h"
 #include "media/LrcFile.h"
 #include "media/MusicTable.h"
 #include "platform/Events.h"
@@ -226,12 +227,9 @@ TEST_F(MusicWindows, ThePreviewShowsTheLineOfThePickedLyricFileAtItsSecond) {
     const QString second = writeFile("music/second.lrc", "[00:01.50]另一首\r\n[00:02.00]第二行\r\n");
     run([&](Form2& main) {
         inMusicWindow(main, [&](Form4&) { addMusic({music}); });
-        // The lyric window's file table, as adding two lyric files leaves it.
-        Window* lyricWindow = Windows::find("Form5");
-        TextTable* files = lyricWindow->table("ListView_daoru_LRC");
-        if (!files) files = lyricWindow->addTable("ListView_daoru_LRC", {"序号", "歌词名称", "类型", "位置"});
-        files->addRow({"1", "first", ".lrc", first});
-        files->addRow({"2", "second", ".lrc", second});
+        desktop_->queueFiles({first, second});
+        Windows::get<Form5>()->Button2Click();
+        ASSERT_EQ(Windows::get<Form5>()->lyricTable().rowCount(), 2);
 
         inPreview(main, [&](Form15& w) {
             EXPECT_EQ(w.ComboBox_geci->count(), 2);
@@ -246,6 +244,9 @@ TEST_F(MusicWindows, ThePreviewShowsTheLineOfThePickedLyricFileAtItsSecond) {
             w.Button1Click();
             ASSERT_TRUE(w.playing());
             EXPECT_TRUE(waitUntil([&] { return w.Label_LRC->text() == "第一行"; }, 5000));
+            // In the new record's look: bold, 335 pixels from the top of the screen.
+            EXPECT_TRUE(w.Label_LRC->font().bold());
+            EXPECT_EQ(w.Label_LRC->y(), 335);
             // The line stays past its second until the end stops the preview and empties it.
             EXPECT_TRUE(waitUntil([&] { return w.Label_dangqianshijian->text() == "00:02"; }, 5000));
             EXPECT_EQ(w.Label_LRC->text(), "第一行");

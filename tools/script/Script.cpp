@@ -13,9 +13,8 @@ const QHash<QString, Arity>& Verbs() {
     static const QHash<QString, Arity> verbs = {
         {"run", {1, 1}},     {"files", {0, -1}},     {"folder", {0, 1}}, {"answer", {1, 1}},
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
-        {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},
-        // Pick lists and labels (the music and lyric windows).
-        {"choose", {2, 2}},
+        {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},  {"click", {2, 2}},
+        {"pick", {1, 2}},    {"select", {2, 2}},
     };
     return verbs;
 }
@@ -30,9 +29,12 @@ QString CheckWords(const QString& verb, const QStringList& words) {
                            what == "opened" || what == "fields";
         if (named && words.size() != 2) return "print " + what + " takes WINDOW.NAME";
         if (what == "fields" && words.size() != 2) return "print fields takes WINDOW";
-        if (!named && !plain)
-            return "print takes table, field, label, list, fields, messages, questions, modals or opened";
+        if (!named && !plain) return "print takes table, field, label, list, fields, messages, questions, modals or opened";
         if (plain && what != "fields" && words.size() != 1) return "print " + what + " takes nothing more";
+    }
+    if (verb == "click") {
+        bool ok = false;
+        if (words[1].toInt(&ok) < 1 || !ok) return "click takes WINDOW.LIST and a row number from 1";
     }
     if (verb == "wait" && !words.isEmpty()) {
         bool ok = false;
