@@ -1,18 +1,6 @@
 #include "platform/ConversionSongs.h"
 
-#if __has_include("platform/AudioDecoder.h")
 #include "platform/AudioDecoder.h"
-#else
-// Until the song decoder is part of the program, songs are silent.
-#include <QtGlobal>
-class AudioDecoder {
-public:
-    bool Open(const QString&, int, int, QString&) { return true; }
-    qint64 Read(int16_t*, qint64, QString&) { return 0; }
-    void Close() {}
-};
-inline bool MeasureAudioLength(const QString&, qint64& ms, QString&) { ms = 0; return false; }
-#endif
 
 struct SongChain::Impl {
     int sampleRate = 44100;

@@ -12,6 +12,7 @@
 #include "platform/ConversionSources.h"
 #include "platform/VideoInfo.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestSong.h"
 
 namespace {
 
@@ -292,4 +293,68 @@ TEST(ConversionPresetsTest, TimeTextAndRateArithmetic) {
     EXPECT_EQ(VideoBitRate(PresetFor(kMclDvd), false, 1280, 720), 5000000);
     EXPECT_EQ(VideoBitRate(PresetFor(kMclDvd), true, 1920, 1080), 9000000LL * 9 / 4);
     MclAbort(nullptr);  // never fails outward
+}
+
+namespace {
+// Root mean square of the samples between `from` and `to` seconds.
+double Loudness(const QList<qint16>& samples, int rate, int channels, double from, double to) {
+    const qsizetype a = qsizetype(from * rate) * channels, b = std::min<qsizetype>(qsizetype(to * rate) * channels, samples.size());
+    double sum = 0;
+    for (qsizetype i = a; i < b; ++i) sum += double(samples[i]) * samples[i];
+    return b > a ? std::sqrt(sum / double(b - a)) : 0;
+}
+}  // namespace
+
+TEST(ConversionLibraryTest, SongsAreJoinedAndCutAtTheLastFrameWithAFadeOut) {
+    TempDir dir;
+    TestSongOptions oneSecond;
+    oneSecond.seconds = 1.0;
+    const QString a = WriteTestSong(dir.file("a.mp3"), oneSecond);
+    const QString b = WriteTestSong(dir.file("b.mp3"), oneSecond);
+    TestSongOptions long_;
+    long_.seconds = 3.0;
+    const QString c = WriteTestSong(dir.file("c.mp3"), long_);
+    ASSERT_FALSE(a.isEmpty() || b.isEmpty() || c.isEmpty());
+
+    // Two songs of 1 s under 3 s of pictures: both play, then silence to the end.
+    {
+        Job run;
+        run.frames = 75;
+        const QString out = dir.file("joined.mpg");
+        ASSERT_TRUE(Convert(run, dir.file("frame.bmp"), out, {a, b}).converted);
+        int rate = 0, channels = 0;
+        const QList<qint16> pcm = ReadAudioSamples(out, rate, channels);
+        ASSERT_EQ(rate, 48000);
+        EXPECT_NEAR(double(pcm.size()) / channels / rate, 3.0, 0.03);
+        EXPECT_GT(Loudness(pcm, rate, channels, 0.2, 0.8), 500);
+        EXPECT_GT(Loudness(pcm, rate, channels, 1.2, 1.8), 500);
+        EXPECT_LT(Loudness(pcm, rate, channels, 2.2, 2.9), 50);
+    }
+    // A song of 3 s under 2 s of pictures: cut at 2 s, fading out.
+    {
+        Job run;
+        run.frames = 50;
+        run.format = kMclVcd;
+        const QString out = dir.file("cut.mpg");
+        ASSERT_TRUE(Convert(run, dir.file("frame.bmp"), out, {c}).converted);
+        const VideoFileInfo info = ReadVideoInfo(out);
+        EXPECT_NEAR(info.First(false)->seconds, info.First(true)->seconds, 0.03);
+        int rate = 0, channels = 0;
+        const QList<qint16> pcm = ReadAudioSamples(out, rate, channels);
+        const double middle = Loudness(pcm, rate, channels, 0.8, 1.2);
+        EXPECT_GT(middle, 500);
+        EXPECT_LT(Loudness(pcm, rate, channels, 1.95, 2.0), middle / 5);
+    }
+}
+
+TEST(ConversionLibraryTest, AnUnreadableSongIsReportedAndLeftOut) {
+    TempDir dir;
+    const QString notAudio = dir.write("song.mp3", "this is text, not sound");
+    Job run;
+    run.frames = 25;
+    const Result result = Convert(run, dir.file("frame.bmp"), dir.file("a.mpg"), {notAudio});
+    EXPECT_EQ(result.errorCalls, 1);
+    EXPECT_TRUE(result.errorText.contains("song.mp3"));
+    EXPECT_TRUE(result.converted);  // the answer 0 leaves the song out
+    EXPECT_EQ(ReadVideoInfo(dir.file("a.mpg")).CountStreams(false), 1);
 }
