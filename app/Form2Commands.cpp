@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "app/Form2.h"
 #include "app/Messages.h"
 #include "photos/PhotoTable.h"
+#include "production/AlbumName.h"
 #include "photos/SlotTable.h"
 #include "platform/CaptionBar.h"
 #include "platform/Desktop.h"
@@ -281,6 +283,10 @@ void Form2::makeAlbum(const QString& type, const char* widthList, const char* he
     Show("Form24");
 
     if (FieldOf("Form24", "Edit_quxiao") != StateWord::kMakingStarted) return;
+    // The name becomes a file name in the chosen folder: one plain name, nothing that
+    // leads out of the folder.
+    if (const QString problem = AlbumNameProblem(FieldOf("Form24", "Edit_xiangce_mingcheng")); !problem.isEmpty())
+        return ShowMessage(problem);
     const QString folder = Desktop::current().chooseFolder(this, "选择相册保存路径,然后点[确定]按钮");
     state_.Edit_xiangce_baocun_weizhi = WithTrailingSeparator(folder);
     if (folder.isEmpty()) return;
@@ -289,6 +295,9 @@ void Form2::makeAlbum(const QString& type, const char* widthList, const char* he
     state_.Edit_mcl_caozuo_leixing = "MCL_zhizuo_xiangce";
     const QString album = FieldOf("Form24", "Edit_xiangce_mingcheng");
     const QString output = state_.Edit_xiangce_baocun_weizhi + album + ".mpg";
+    if (QFileInfo::exists(output) &&
+        !AskQuestion("制作相册", "文件 " + album + ".mpg 已经存在,是否替换？"))
+        return;
     if (auto* open = ControlOf<QCheckBox>("Form25", "CheckBox_wancheng_dakai_wenjianjia")) open->setChecked(false);
     ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_tongyong_jindutiao"), 0);
     ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_kaishi_zhizuo_xiangce"), 0);

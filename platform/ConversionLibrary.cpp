@@ -48,6 +48,7 @@ struct MclConversion {
     QElapsedTimer clock;
     double elapsed = 0;
     qint64 framesRead = 0;
+    MclStepTimes steps;
 };
 
 namespace {
@@ -230,6 +231,8 @@ double MclGetRemainingTime(MclHandle h, qint64 frames, qint64) {
     return MclGetElapsedTime(h) * double(frames - h->framesRead) / double(h->framesRead);
 }
 
+MclStepTimes MclGetStepTimes(MclHandle h) { return h ? h->steps : MclStepTimes{}; }
+
 QString MclMakeTimeStr(double seconds) {
     const qint64 s = qint64(std::max(0.0, seconds));
     return QStringLiteral("%1:%2:%3")
@@ -390,6 +393,7 @@ bool ConversionRun::Run() {
         waitUntil([this] { return worker_->Ended(); }, 5);
     }
     worker_->Join();
+    h_->steps = {output_.colourSeconds(), output_.encodeSeconds(), output_.videoFrames()};
     if (worker_->Failed()) {
         AskError(h_, worker_->Error());
         return false;
@@ -410,6 +414,7 @@ bool MclConvert(MclHandle h) {
     h->running = true;
     h->abort = false;
     h->framesRead = 0;
+    h->steps = {};
     h->clock.start();
     bool ok = false;
     {

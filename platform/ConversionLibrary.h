@@ -160,5 +160,14 @@ QString MclGetErrorStr();
 // left from the share of `frames` (source frames) done.
 double MclGetElapsedTime(MclHandle handle);
 double MclGetRemainingTime(MclHandle handle, qint64 frames, qint64 samples);
+// Where the encoding thread's time went in the last conversion: seconds converting
+// pictures to the output's colours and encoding video frames, and the frames written.
+struct MclStepTimes {
+    double colourSeconds = 0;
+    double encodeSeconds = 0;
+    qint64 frames = 0;
+};
+MclStepTimes MclGetStepTimes(MclHandle handle);
+
 // A time in seconds as "hh:mm:ss".
 QString MclMakeTimeStr(double seconds);

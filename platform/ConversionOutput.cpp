@@ -1,5 +1,6 @@
 #include "platform/ConversionOutput.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <algorithm>
 #include <functional>
@@ -84,6 +85,7 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
     d.settings = settings;
     videoFrames_ = 0;
     audioSamples_ = 0;
+    colourNs_ = encodeNs_ = 0;
     sampleRate_ = settings.preset.sampleRate;
     const QByteArray path = settings.path.toUtf8();
     const QString name = QFileInfo(settings.path).fileName();
@@ -232,9 +234,13 @@ bool ConversionOutput::WriteVideo(const QImage& picture, QString& error) {
         error = Failed(d.settings.path, QStringLiteral("内存不足"), code);
         return false;
     }
+    QElapsedTimer clock;
+    clock.start();
     const uint8_t* planes[1] = {source.constBits()};
     const int strides[1] = {int(source.bytesPerLine())};
     sws_scale(d.sws, planes, strides, 0, source.height(), d.videoFrame->data, d.videoFrame->linesize);
+    colourNs_ += clock.nsecsElapsed();
+    clock.restart();
     d.videoFrame->pts = videoFrames_;
     code = avcodec_send_frame(d.video, d.videoFrame);
     if (code < 0) {
@@ -242,7 +248,9 @@ bool ConversionOutput::WriteVideo(const QImage& picture, QString& error) {
         return false;
     }
     ++videoFrames_;
-    return d.drain(d.video, d.videoStream, error);
+    const bool ok = d.drain(d.video, d.videoStream, error);
+    encodeNs_ += clock.nsecsElapsed();
+    return ok;
 }
 
 bool ConversionOutput::Impl::sendAudio(bool last, QString& error) {

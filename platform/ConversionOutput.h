@@ -50,6 +50,10 @@ public:
     qint64 videoFrames() const { return videoFrames_; }
     qint64 audioSamples() const { return audioSamples_; }
     int sampleRate() const { return sampleRate_; }
+    // Seconds spent so far converting pictures to the output's colours, and encoding and
+    // writing video frames.
+    double colourSeconds() const { return colourNs_ / 1e9; }
+    double encodeSeconds() const { return encodeNs_ / 1e9; }
 
 private:
     struct Impl;
@@ -57,4 +61,6 @@ private:
     qint64 videoFrames_ = 0;
     qint64 audioSamples_ = 0;
     int sampleRate_ = 0;
+    qint64 colourNs_ = 0;
+    qint64 encodeNs_ = 0;
 };

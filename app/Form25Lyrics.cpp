@@ -1,0 +1,89 @@
+#include "app/Form25Lyrics.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "app/Form2.h"
+#include "app/Form25.h"
+#include "media/LrcFile.h"
+#include "platform/TextTable.h"
+#include "production/MakingPlan.h"
+#include "production/MakingWords.h"
+
+namespace {
+
+// The lyric list of the album: one row per song row, the lyric file's path in column 3.
+const TextTable* LyricList() {
+    Window* form5 = Windows::find("Form5");
+    if (!form5)
+        return nullptr;
+    if (const TextTable* table = form5->table("ListView_daoru_LRC"))
+        return table;
+    return form5->table("ListView_daoru_geci");
+}
+
+// The line drawn as the sample screen shows it by default: white on a dark outline,
+// centred near the bottom, its size following the frame height (28 px on a 450-line
+// screen).
+std::function<void(QPainter&)> LyricPainter(const QString& text, QSize frame) {
+    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
+    font.setPixelSize(std::max(8, 28 * frame.height() / 450));
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    const QPointF origin(frame.width() / 2 - width / 2, frame.height() - frame.height() / 10);
+    QPainterPath path;
+    path.addText(origin, font, text);
+    return [path, outline = std::max(2, frame.height() / 180)](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.strokePath(path, QPen(QColor(0, 0, 0, 200), outline));
+        painter.fillPath(path, Qt::white);
+    };
+}
+
+}  // namespace
+
+QString SongClock(qint64 songFrames) { return FormatClock(songFrames / 25); }
+
+void Form25::LoadSongLyrics(int planRow) {
+    const TextTable* lyricList = LyricList();
+    Form2* main = Windows::get<Form2>();
+    if (!lyricList || lyricList->rowCount() == 0 || !main)
+        return;
+    const int songRow = MusicPlanRowOfSong(*ListView_xuyao_yinyue_shuliang, planRow);
+    const QString path = lyricList->cell(songRow, 3);
+    lyrics_->Clear();
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!LoadLrcFile(path, main->lyricTables(), error)) {
+        LogProgress(error);
+        return;
+    }
+    Edit_Lrc_geci_kaiguan = MakingWord::kOn;
+    Edit_shijian_zhen_lrc = "0";
+}
+
+void Form25::ShowLyricLine() {
+    Form2* main = Windows::get<Form2>();
+    if (!main)
+        return;
+    const TextTable& timeline = *main->lyricTables().ListView_LRC_3;
+    if (timeline.rowCount() == 0)
+        return;
+    const int row = FindLyricLine(timeline, Edit_shijian_lrc);
+    if (row < 0)
+        return;
+    const QString text = LyricLineText(timeline, row);
+    if (text == lyrics_->text && lyrics_->paint)
+        return;
+    lyrics_->text = text;
+    lyrics_->visible = !text.trimmed().isEmpty();
+    lyrics_->paint = LyricPainter(text, QSize(Edit_Falsh_Width.toInt(), Edit_Falsh_Height.toInt()));
+}
+
+bool BuildMakingPictures(Form25&, QSize, const std::function<bool()>& step) {
+    return step();
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The lyric line of a making: which line shows at a song's clock, and how it is drawn onto
+// the frames at the frame's size.
+
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class Form25;
+class QPainter;
+
+struct MakingLyrics {
+    bool visible = false;   // a line is drawn on the next frames
+    QString text;           // the line, as shown
+    // Whatever the line looks like, prepared for the frame size.
+    std::function<void(QPainter&)> paint;
+
+    void Clear() {
+        visible = false;
+        text.clear();
+        paint = nullptr;
+    }
+    void Paint(QPainter& painter) const {
+        if (visible && paint) paint(painter);
+    }
+};
+
+// The song clock mm:ss of `songFrames` frames at 25 per second.
+QString SongClock(qint64 songFrames);
+
+// Builds the slot pictures and backgrounds of every planned template into its working
+// folder at `pictureSize` (the output frame size); `step` is called once per template and
+// answers false to give up. Answers false when the making must end.
+bool BuildMakingPictures(Form25& window, QSize pictureSize, const std::function<bool()>& step);
