@@ -45,6 +45,12 @@ Form2::Form2(QWidget* parent) : Window("Form2", "Lumora", parent) {
     ListView_daoru_geci = addTable("ListView_daoru_geci", LyricSummaryCaptions());
     ListBox_yijing_wancheng_shiyongmoban_hanghao =
         addTable("ListBox_yijing_wancheng_shiyongmoban_hanghao", {"行号"});
+    ListView_LRC_1 = addTable("ListView_LRC_1", LyricLinesCaptions());
+    ListBox_LRC_1 = addTable("ListBox_LRC_1", LyricPositionsCaptions());
+    ListBox_LRC_2 = addTable("ListBox_LRC_2", LyricPositionsCaptions());
+    ListBox_LRC_3 = addTable("ListBox_LRC_3", LyricHeaderCaptions());
+    ListView_LRC_2 = addTable("ListView_LRC_2", LyricEntriesCaptions());
+    ListView_LRC_3 = addTable("ListView_LRC_3", LyricTimelineCaptions());
 
     Timer_jiazai = new Timer(this, 1, [this] { Timer_jiazaiTimer(); });
     Timer_jiazai->setObjectName("Timer_jiazai");

@@ -26,6 +26,7 @@
 #include <QPixmap>
 
 #include "app/AppState.h"
+#include "media/LrcFile.h"
 #include "platform/Window.h"
 
 class AlbumPreview;
@@ -82,6 +83,16 @@ public:
     TextTable* ListView_daoru_yinyue;            // summary: the album's songs (序号, 音乐, 时间长度)
     TextTable* ListView_daoru_geci;              // summary: the album's lyric files (序号, 歌词, 歌词格式)
     TextTable* ListBox_yijing_wancheng_shiyongmoban_hanghao;  // completed used-template rows, in playing order
+    // The lyric tables of the lyric file loaded last (media/LrcFile.h).
+    TextTable* ListView_LRC_1;  // lyric lines
+    TextTable* ListBox_LRC_1;   // "[" positions of the line being read
+    TextTable* ListBox_LRC_2;   // "]" positions of the line being read
+    TextTable* ListBox_LRC_3;   // header lines
+    TextTable* ListView_LRC_2;  // entry table
+    TextTable* ListView_LRC_3;  // timeline
+    LyricTables lyricTables() const {
+        return {ListView_LRC_1, ListBox_LRC_1, ListBox_LRC_2, ListBox_LRC_3, ListView_LRC_2, ListView_LRC_3};
+    }
 
 signals:
     // An entry point (or runCommand) is about to run `command`.

@@ -59,9 +59,24 @@ QByteArray EncodeGbk(const QString& text) {
 }
 
 QString DecodeTextFile(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
-    if (bytes.startsWith("\xFF\xFE")) return QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2));
-    if (bytes.startsWith("\xFE\xFF")) return QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(2));
+    // A byte-order mark decides only when the rest is valid in that encoding; a file that
+    // merely starts with those bytes is read as GBK like any other.
+    const struct {
+        const char* mark;
+        QStringDecoder::Encoding encoding;
+    } marked[] = {{"\xEF\xBB\xBF", QStringDecoder::Utf8},
+                  {"\xFF\xFE", QStringDecoder::Utf16LE},
+                  {"\xFE\xFF", QStringDecoder::Utf16BE}};
+    for (const auto& m : marked) {
+        const QByteArray mark(m.mark);
+        if (!bytes.startsWith(mark)) continue;
+        QStringDecoder decoder(m.encoding, QStringDecoder::Flag::Stateless);
+        QString text = decoder(bytes.mid(mark.size()));
+        // An odd byte left over at the end of UTF-16 text is an error as well.
+        const bool oddTail = m.encoding != QStringDecoder::Utf8 && (bytes.size() - mark.size()) % 2 != 0;
+        if (!decoder.hasError() && !oddTail) return text;
+        return DecodeGbk(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     if (!utf8.hasError()) return text;

@@ -12,5 +12,6 @@ QString DecodeGbk(const QByteArray& bytes);
 QByteArray EncodeGbk(const QString& text);
 
 // A text file of unknown encoding, as lyric files come: UTF-8 with or without a byte-order
-// mark, UTF-16 (little or big endian) with a byte-order mark, and otherwise GBK.
+// mark, UTF-16 (little or big endian) with a byte-order mark, each only when the whole text
+// is valid in it, and otherwise GBK.
 QString DecodeTextFile(const QByteArray& bytes);
