@@ -21,7 +21,7 @@
 #include "platform/Timer.h"
 #include "production/MakingPlan.h"
 #include "production/MakingWords.h"
-#include "templates/LibraryFolders.h"
+#include "templates/PreviewFolders.h"
 
 Form25::Form25(QWidget* parent)
     : Window("Form25", "制作相册", parent), lyrics_(std::make_unique<MakingLyrics>()) {
@@ -121,8 +121,8 @@ Form25::~Form25() {
     }
 }
 
-QString Form25::FrameFilePath() { return Folders::PreviewWork() + "/wj_y_l/wj_y_l/wj_y_l.bmp"; }
-QString Form25::HandOverPicturePath() { return Folders::PreviewWork() + "/wj_y_l/wj_y_l/pic/picture_0.jpg"; }
+QString Form25::FrameFilePath() { return PreviewLayout::FrameFile(); }
+QString Form25::HandOverPicturePath() { return PreviewLayout::HandOverPicture(); }
 
 void Form25::showEvent(QShowEvent* event) {
     Window::showEvent(event);

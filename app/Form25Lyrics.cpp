@@ -83,7 +83,3 @@ void Form25::ShowLyricLine() {
     lyrics_->visible = !text.trimmed().isEmpty();
     lyrics_->paint = LyricPainter(text, QSize(Edit_Falsh_Width.toInt(), Edit_Falsh_Height.toInt()));
 }
-
-bool BuildMakingPictures(Form25&, QSize, const std::function<bool()>& step) {
-    return step();
-}

@@ -27,8 +27,3 @@ struct MakingLyrics {
 
 // The song clock mm:ss of `songFrames` frames at 25 per second.
 QString SongClock(qint64 songFrames);
-
-// Builds the slot pictures and backgrounds of every planned template into its working
-// folder at `pictureSize` (the output frame size); `step` is called once per template and
-// answers false to give up. Answers false when the making must end.
-bool BuildMakingPictures(Form25& window, QSize pictureSize, const std::function<bool()>& step);

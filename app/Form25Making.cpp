@@ -23,7 +23,10 @@
 #include "platform/Timer.h"
 #include "production/MakingPlan.h"
 #include "production/MakingWords.h"
+#include "app/PreviewBuild.h"
 #include "templates/Container.h"
+#include "templates/Form12.h"
+#include "templates/PreviewFolders.h"
 #include "templates/LibraryFolders.h"
 #include "templates/TemplateTables.h"
 
@@ -31,13 +34,7 @@ namespace {
 
 // How long a loaded movie may take to start playing.
 constexpr int kMovieStartLimitMs = 5000;
-// How long a folder may take to appear after it was created.
-constexpr int kFolderLimitMs = 5000;
-constexpr int kTemplateLayers = 20;
-constexpr int kClosingLayers = 16;
 
-QString WorkBase() { return Folders::PreviewWork() + "/wj_y_l/wj_y_l"; }
-QString FolderOf(int n) { return WorkBase() + QStringLiteral("/wj_y_l/wj_y_l_%1").arg(n); }
 
 TextTable* TableOf(const char* window, const char* table) {
     Window* w = Windows::find(window);
@@ -63,7 +60,7 @@ int Form25::folderOfPosition(int position) const {
 }
 
 QString Form25::templateMoviePath(int folderIndex) const {
-    return FolderOf(folderIndex + 1) + QStringLiteral("/wj_y_l_%1").arg(folderIndex + 1) + MovieExtension();
+    return PreviewLayout::TemplateMovie(folderIndex + 1, MovieExtension());
 }
 
 void Form25::createPlayer() {
@@ -140,7 +137,7 @@ void Form25::PrepareAlbum() {
     Edit_moban_hanghao_leijia = "0";
     const int first = folderOfPosition(0);
     QFile::remove(HandOverPicturePath());
-    QFile::copy(FolderOf(first + 1) + "/wj_y_l_b_j.jpg", HandOverPicturePath());
+    QFile::copy(PreviewLayout::TemplateBackground(first + 1), HandOverPicturePath());
     LoadTemplateMovie(first);
     if (stopped())
         return;
@@ -172,74 +169,42 @@ void Form25::ApplyOutputSize() {
     Edit_Falsh_Height = Edit_Zhaopian_Height = height;
 }
 
+// The same folders the preview builds (templates/PreviewFolders.h), with the pictures made
+// at the output frame size, so a large album shows its photos at full sharpness.
 bool Form25::PrepareWorkingFolders() {
-    const QString folders = WorkBase() + "/wj_y_l";
-    auto makeFolder = [this](const QString& path) {
-        return waitUntil([&] { return QDir().mkpath(path) || stopped(); }, kFolderLimitMs) && !stopped();
-    };
-    WipeFolder(folders, [] { processPendingEvents(); });
-    if (!makeFolder(folders))
-        return false;
     Form2* main = Windows::get<Form2>();
-    if (!main)
+    Form12* builder = Windows::get<Form12>();
+    if (!main || !builder)
         return false;
-    TextTable& done = *main->ListBox_yijing_wancheng_shiyongmoban_hanghao;
-    done.clear();
-    const TextTable& plan = *ListView_xuyao_shiyongmoban_shuliang;
-    for (int i = 0; i < plan.rowCount(); ++i) {
-        if (plan.cell(i, TemplatePlanColumn::kMatched) != kTemplateComplete)
-            continue;
-        if (!makeFolder(FolderOf(i + 1)))
-            return false;
-        done.addRow({QString::number(i)});
-    }
-    if (!makeFolder(folders + "/wj_y_l_z_h"))
-        return false;
-    WipeFolder(WorkBase() + "/pic");
-    if (!makeFolder(WorkBase() + "/pic"))
-        return false;
-
-    const QString ext = MovieExtension();
-    const TextTable& parameters = *main->ListView_mobancanshu;
-    for (int i = 0; i < plan.rowCount(); ++i) {
-        if (plan.cell(i, TemplatePlanColumn::kMatched) != kTemplateComplete)
-            continue;
-        const int parameterRow = ParameterTable::RowOfTemplate(
-            parameters, plan.cell(i, TemplatePlanColumn::kTemplateIndex).toInt());
-        const QString stamp = TimeOfDayDigits();
-        const ContainerResult unwrapped = UnwrapContainer(
-            ParameterTable::MoviePath(parameters, parameterRow), kTemplateLayers,
-            [&](int pass) {
-                return Folders::TemplateWork() +
-                       QStringLiteral("/25_wj_y_l_%1_wj_y_l_d_g_1%2%3%4").arg(i + 1).arg(pass).arg(stamp, ext);
-            },
-            templateMoviePath(i));
-        if (!unwrapped.ok) {
-            FailMaking(unwrapped.error);
-            return false;
-        }
-        processPendingEvents();
-        if (stopped())
-            return false;
-    }
-    const QString closing = folders + "/wj_y_l_z_h/wj_y_l_z_h" + ext;
+    builder->setField("Edit_caozuo_xuanze", "yulan_zhujiemian_duiying_shiyongmoban");
+    PreviewBuildOptions options = builder->previewOptions();
+    options.area = QSize(Edit_Zhaopian_Width.toInt(), Edit_Zhaopian_Height.toInt());
+    options.closingCopy = true;
     const QString stamp = TimeOfDayDigits();
-    const ContainerResult unwrapped = UnwrapContainer(
-        Folders::ClosingArchive(), kClosingLayers,
-        [&](int pass) {
+    const QString ext = options.extension;
+    options.intermediateName = [stamp, ext](int n, int pass) {
+        if (n == 0)
             return Folders::TemplateWork() +
                    QStringLiteral("/25_wj_y_l_z_h_wj_y_l_z_h_0%1%2%3").arg(pass).arg(stamp, ext);
-        },
-        closing);
-    if (unwrapped.ok)
-        QFile::copy(closing, folders + "/wj_y_l_z_h/wj_y_l_z_h_2" + ext);
-
-    return BuildMakingPictures(*this, QSize(Edit_Zhaopian_Width.toInt(), Edit_Zhaopian_Height.toInt()),
-                               [this] {
-                                   ProgressBar_tongyong_jindutiao->setValue(ProgressBar_tongyong_jindutiao->value() + 1);
-                                   processPendingEvents();
-                                   return !stopped();
-                               });
+        return Folders::TemplateWork() +
+               QStringLiteral("/25_wj_y_l_%1_wj_y_l_d_g_1%2%3%4").arg(n).arg(pass).arg(stamp, ext);
+    };
+    options.step = [this] {
+        ProgressBar_tongyong_jindutiao->setValue(ProgressBar_tongyong_jindutiao->value() + 1);
+        processPendingEvents();
+    };
+    const PreviewBuildResult built = BuildPreviewFolders(ProgramPreviewAlbum(), options, RendererPhotoPainter());
+    TextTable& done = *main->ListBox_yijing_wancheng_shiyongmoban_hanghao;
+    done.clear();
+    for (int row : built.completedRows)
+        done.addRow({QString::number(row)});
+    if (!built.unreadablePhotos.isEmpty())
+        LogProgress(built.unreadableMessage());
+    if (!built.ok) {
+        FailMaking(built.error);
+        return false;
+    }
+    return !stopped();
 }
 
 // Loads `path` into the player with the marker check; a movie without the marker ends the
@@ -289,13 +254,16 @@ void Form25::LoadTemplateMovie(int folderIndex) {
 }
 
 void Form25::LoadClosingMovie() {
-    const QString folder = WorkBase() + "/wj_y_l/wj_y_l_z_h";
     const QString ext = MovieExtension();
-    if (!QFile::exists(folder + "/wj_y_l_z_h" + ext)) {
+    if (QFile::exists(PreviewLayout::ClosingMovieCopy(ext))) {
+        ShockwaveFlash1->setMovie(PreviewLayout::ClosingMovieCopy(ext));
+        ShockwaveFlash1->Stop();
+    }
+    if (!QFile::exists(PreviewLayout::ClosingMovie(ext))) {
         ShockwaveFlash1->setMovie(QString());
         return;
     }
-    LoadMovie(folder + "/wj_y_l_z_h" + ext);
+    LoadMovie(PreviewLayout::ClosingMovie(ext));
 }
 
 void Form25::RenderNextFrame() {

@@ -14,6 +14,7 @@ const QHash<QString, Arity>& Verbs() {
         {"run", {1, 1}},     {"files", {0, -1}},     {"folder", {0, 1}}, {"answer", {1, 1}},
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
         {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},
+        {"play", {0, 0}},    {"frames", {1, 1}},
     };
     return verbs;
 }
@@ -25,11 +26,16 @@ QString CheckWords(const QString& verb, const QStringList& words) {
         const QString what = words[0];
         const bool named = what == "table" || what == "field";
         const bool plain = what == "messages" || what == "questions" || what == "modals" ||
-                           what == "opened" || what == "fields";
+                           what == "opened" || what == "fields" || what == "times";
         if (named && words.size() != 2) return "print " + what + " takes WINDOW.NAME";
         if (what == "fields" && words.size() != 2) return "print fields takes WINDOW";
-        if (!named && !plain) return "print takes table, field, fields, messages, questions, modals or opened";
+        if (!named && !plain)
+            return "print takes table, field, fields, messages, questions, modals, opened or times";
         if (plain && what != "fields" && words.size() != 1) return "print " + what + " takes nothing more";
+    }
+    if (verb == "frames" && words[0] != "end") {
+        bool ok = false;
+        if (words[0].toInt(&ok) < 0 || !ok) return "frames takes a number of frames or end";
     }
     if (verb == "wait" && !words.isEmpty()) {
         bool ok = false;

@@ -172,6 +172,7 @@ private:
             return {};
         }
         if (verb == "wait") return wait(words.isEmpty() ? -1 : words[0].toInt());
+        if (verb == "play" || verb == "frames" || (verb == "print" && words[0] == "times")) return preview(step);
         if (verb == "echo") {
             Out() << words.join(' ') << "\n";
             Out().flush();
@@ -202,6 +203,35 @@ private:
         if (!window->hasField(name)) return "no field " + target;
         Out() << target << "\t" << OneLine(window->field(name)) << "\n";
         Out().flush();
+        return {};
+    }
+
+    // ---- The album preview: play, wait for frames or the end, the time labels.
+
+    QString preview(const ScriptStep& step) {
+        auto* main = Windows::get<Form2>();
+        if (step.verb == "play") {
+            // As the play button does: stop, then play.
+            main->runCommand("Button18Click");
+            main->runCommand("Button17Click");
+            return {};
+        }
+        if (step.verb == "print") {
+            Out() << "# times\n"
+                  << "Label_danqianshijian\t" << main->elapsedTime() << "\n"
+                  << "Label_zongshijian\t" << main->totalTime() << "\n";
+            Out().flush();
+            return {};
+        }
+        // frames N: until N more album frames have been shown; frames end: until the album
+        // is idle again. Either ends when the album ends, or at the time limit.
+        const bool toEnd = step.words[0] == "end";
+        const qint64 target = main->state().Edit_zong_leijia_zhen.toLongLong() + step.words[0].toLongLong();
+        auto done = [&] {
+            if (!main->state().playing()) return true;
+            return !toEnd && main->state().Edit_zong_leijia_zhen.toLongLong() >= target;
+        };
+        if (!waitUntil(done, timeLimitMs_)) return "the album was still playing at the time limit";
         return {};
     }
 
