@@ -24,6 +24,7 @@ Form13::Form13(QWidget* parent) : Window("Form13", QString(), parent) {
     Timer_zidong_zhaopian_yu_moban_pipei = JobTimer(this, "Timer_zidong_zhaopian_yu_moban_pipei",
                                                     &Form13::Timer_zidong_zhaopian_yu_moban_pipeiTimer);
     Timer_zhaopian_fanye = JobTimer(this, "Timer_zhaopian_fanye", &Form13::Timer_zhaopian_fanyeTimer);
+    Timer_daoru_yinyue = JobTimer(this, "Timer_daoru_yinyue", &Form13::Timer_daoru_yinyueTimer);
 }
 
 void Form13::runJob(const QString& caption, int progressMax, Timer* job) {

@@ -11,11 +11,14 @@
 //   Timer_zidong_zhaopian_yu_moban_pipei     自动匹配模板: match the waiting photos
 //   Timer_zhaopian_fanye                     加载照片: fill the main window's nine photo
 //                                            cells with page Form2.Edit_fangye_hao
+//   Timer_daoru_yinyue                       添加音乐: measure the chosen MP3 files and
+//                                            record them in Form4's music table
 //
 // A chosen file that is not a readable JPG photo is skipped; when the add job ends, one
-// message names every skipped file. A matching job ends when a pass places nothing while
+// message names every skipped file (so does the music job). A matching job ends when a pass places nothing while
 // photos still wait, and one message says how many photos found no template.
-// The jobs' bodies live in Form13Jobs.cpp (adding, matching) and Form13PageLoad.cpp.
+// The jobs' bodies live in Form13Jobs.cpp (adding, matching), Form13PageLoad.cpp and
+// Form13Music.cpp.
 
 #include <QStringList>
 
@@ -43,11 +46,13 @@ public:
     Timer* Timer3;                                // the add job, 500 ms, fires once
     Timer* Timer_zidong_zhaopian_yu_moban_pipei;  // the matching job, 500 ms, fires once
     Timer* Timer_zhaopian_fanye;                  // the page load, 500 ms, fires once
+    Timer* Timer_daoru_yinyue;                    // the add-music job, 500 ms, fires once
 
 public slots:
     void Timer3Timer();
     void Timer_zidong_zhaopian_yu_moban_pipeiTimer();
     void Timer_zhaopian_fanyeTimer();
+    void Timer_daoru_yinyueTimer();
 
 private:
     void advance();

@@ -15,6 +15,7 @@
 #include "app/Program.h"
 #include "platform/FlashPlayer.h"
 #include "platform/FolderWipe.h"
+#include "platform/MusicPlayer.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"
 #include "platform/Timer.h"
@@ -51,6 +52,9 @@ Form2::Form2(QWidget* parent) : Window("Form2", "Lumora", parent) {
     ListBox_LRC_3 = addTable("ListBox_LRC_3", LyricHeaderCaptions());
     ListView_LRC_2 = addTable("ListView_LRC_2", LyricEntriesCaptions());
     ListView_LRC_3 = addTable("ListView_LRC_3", LyricTimelineCaptions());
+
+    MediaPlayer1 = new MusicPlayer(this);
+    MediaPlayer1->setObjectName("MediaPlayer1");
 
     Timer_jiazai = new Timer(this, 1, [this] { Timer_jiazaiTimer(); });
     Timer_jiazai->setObjectName("Timer_jiazai");

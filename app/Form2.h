@@ -31,6 +31,7 @@
 
 class AlbumPreview;
 class FlashPlayer;
+class MusicPlayer;
 class QAbstractItemView;
 class QLabel;
 class QMenu;
@@ -48,6 +49,9 @@ public:
     // The program's state; other windows read and write it directly.
     AppState& state() { return state_; }
     const AppState& state() const { return state_; }
+
+    // The program's one music player (MediaPlayer1); every window plays music through it.
+    MusicPlayer& musicPlayer() { return *MediaPlayer1; }
 
     Timer* timerJiazai() const { return Timer_jiazai; }
     Timer* timerZidongkongzhi() const { return Timer_zidongkongzhi; }
@@ -200,6 +204,7 @@ private:
 
     AppState state_;
     AlbumPreview* preview_ = nullptr;                       // the album preview
+    MusicPlayer* MediaPlayer1;                              // the music player
 
     bool opened_ = false;
     Timer* Timer_jiazai;                                    // the loading chain, fires once

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 
 #include "app/AlbumPreview.h"
+#include "app/Form15.h"
 #include "app/Form2.h"
 #include "app/Form24.h"
 #include "app/Messages.h"
@@ -377,26 +378,7 @@ void Form2::Button18Click() { preview_->Button18Click(); }
 void Form2::ListView_daoru_yinyueDblClick() { openMusicPreview("bofangyingyue"); }
 void Form2::ListView_daoru_geciDblClick() { openMusicPreview("bofanggeci"); }
 
-void Form2::openMusicPreview(const QString& switchWord) {
-    SetFieldOf("Form15", "Edit_yinyue_geci_kaiguan", switchWord);
-    const TextTable* music = TableOf("Form4", "ListView_daoru_yinyue");
-    if (!music || music->rowCount() == 0) return ShowMessage("没有添加音乐文件！");
-    const TextTable* lyrics = TableOf("Form5", "ListView_daoru_LRC");
-    if (auto* songs = ControlOf<QComboBox>("Form15", "ComboBox_yinyue")) {
-        songs->clear();
-        const int column = ColumnOfCaption(*music, "音乐名称");
-        for (int row = 0; row < music->rowCount(); ++row) songs->addItem(music->cell(row, column));
-    }
-    if (auto* lines = ControlOf<QComboBox>("Form15", "ComboBox_geci")) {
-        lines->clear();
-        const int column = lyrics ? ColumnOfCaption(*lyrics, "歌词名称") : -1;
-        for (int row = 0; lyrics && row < lyrics->rowCount(); ++row) lines->addItem(lyrics->cell(row, column));
-    }
-    for (const char* clock : {"Label_dangqianshijian", "Label_xianshi_zongshijian"})
-        if (auto* label = ControlOf<QLabel>("Form15", clock)) label->setText("00:00");
-    if (auto* line = ControlOf<QLabel>("Form15", "Label_LRC")) line->clear();
-    Show("Form15");
-}
+void Form2::openMusicPreview(const QString& switchWord) { Windows::get<Form15>()->openPreview(switchWord); }
 
 void Form2::Label_quanpingMouseUp() {
     PopupMenu_zhujiemian_youshangjiao_caidan->popup(

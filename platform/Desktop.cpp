@@ -46,8 +46,9 @@ void ScriptedDesktop::queueModalAction(const QString& windowName, ModalAction ac
     modalActions_.emplace_back(windowName, std::move(action));
 }
 
-QStringList ScriptedDesktop::chooseFiles(QWidget*, const QString&, const QString&, const QString&,
+QStringList ScriptedDesktop::chooseFiles(QWidget*, const QString&, const QString&, const QString& presetName,
                                          bool multiple) {
+    fileDialogPresets_.append(presetName);
     if (files_.empty()) return {};
     QStringList paths = std::move(files_.front());
     files_.erase(files_.begin());

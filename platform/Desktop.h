@@ -64,6 +64,8 @@ public:
     const QStringList& openedExternally() const { return opened_; }
     const QStringList& modalsShown() const { return modalsShown_; }
     const QStringList& modalsTimedOut() const { return modalsTimedOut_; }
+    // The preset name of every file dialog shown so far (empty text for none), in order.
+    const QStringList& fileDialogPresets() const { return fileDialogPresets_; }
 
     QStringList chooseFiles(QWidget* parent, const QString& title, const QString& filter,
                             const QString& presetName, bool multiple) override;
@@ -78,5 +80,6 @@ private:
     QStringList opened_;
     QStringList modalsShown_;
     QStringList modalsTimedOut_;
+    QStringList fileDialogPresets_;
     int modalTimeLimitMs_ = 60000;
 };

@@ -31,4 +31,6 @@ QString CombinationLibrary() { return Under("lumdata/wj_0_or_9_9"); }
 QString PreviewWork() { return Under("lumdata/wj_y_l"); }
 QString TransferWork() { return Under("wj_to_wj"); }
 QString InterfacePictures() { return Under("lumdata/jiemian"); }
+QString SampleMusic() { return Under("yinyuegeciwenjian"); }
+QString SampleSong() { return SampleMusic() + "/春日.mp3"; }
 }  // namespace Folders

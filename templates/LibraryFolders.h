@@ -24,4 +24,6 @@ QString CombinationLibrary(); // lumdata/wj_0_or_9_9: combination archives
 QString PreviewWork();        // lumdata/wj_y_l: preview and making working folders
 QString TransferWork();       // wj_to_wj, beside lumdata: wiped when the main window opens
 QString InterfacePictures();  // lumdata/jiemian: the pictures of the windows' skin
+QString SampleMusic();        // yinyuegeciwenjian: the sample song and its lyric file
+QString SampleSong();         // yinyuegeciwenjian/春日.mp3: the sample song
 }  // namespace Folders

@@ -15,6 +15,8 @@ const QHash<QString, Arity>& Verbs() {
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
         {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},
         {"play", {0, 0}},    {"frames", {1, 1}},
+        // Pick lists and labels (the music and lyric windows).
+        {"choose", {2, 2}},
     };
     return verbs;
 }
@@ -24,13 +26,13 @@ QString CheckWords(const QString& verb, const QStringList& words) {
         return "answer takes yes or cancel";
     if (verb == "print") {
         const QString what = words[0];
-        const bool named = what == "table" || what == "field";
+        const bool named = what == "table" || what == "field" || what == "label" || what == "list";
         const bool plain = what == "messages" || what == "questions" || what == "modals" ||
                            what == "opened" || what == "fields" || what == "times";
         if (named && words.size() != 2) return "print " + what + " takes WINDOW.NAME";
         if (what == "fields" && words.size() != 2) return "print fields takes WINDOW";
         if (!named && !plain)
-            return "print takes table, field, fields, messages, questions, modals, opened or times";
+            return "print takes table, field, label, list, fields, messages, questions, modals, opened or times";
         if (plain && what != "fields" && words.size() != 1) return "print " + what + " takes nothing more";
     }
     if (verb == "frames" && words[0] != "end") {

@@ -19,10 +19,12 @@
 // its main window opened.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -180,10 +182,13 @@ private:
         }
         Window* window = nullptr;
         QString name;
-        if (verb == "print" && words[0] != "table" && words[0] != "field") return print(words);
+        const bool named = words[0] == "table" || words[0] == "field" || words[0] == "label" || words[0] == "list";
+        if (verb == "print" && !named) return print(words);
         const QString target = verb == "print" ? words[1] : words[0];
         if (QString bad = resolve(target, here, &window, &name); !bad.isEmpty()) return bad;
         if (verb == "run") return run(*window, name);
+        if (verb == "choose") return choose(*window, name, words[1]);
+        if (verb == "print" && (words[0] == "label" || words[0] == "list")) return printControl(*window, name, words);
         if (verb == "set") {
             if (!window->setField(name, words.value(1))) return "no field " + target;
             return {};
@@ -241,6 +246,44 @@ private:
             return {};
         }
         if (!window.invokeHandler(handler)) return "no handler " + handler + " in " + window.name();
+        return {};
+    }
+
+    // ---- Pick lists and labels (the music and lyric windows)
+
+    // Picks `item` (its text, or its 0-based number when no item has that text) in the pick
+    // list `name`, as a person would: refused while the list is locked.
+    QString choose(Window& window, const QString& name, const QString& item) {
+        auto* list = window.findChild<QComboBox*>(name);
+        if (!list) return "no list " + name + " in " + window.name();
+        if (!list->isEnabled()) return "the list " + name + " is locked";
+        int index = list->findText(item);
+        if (index < 0) {
+            bool number = false;
+            index = item.toInt(&number);
+            if (!number) index = -1;
+        }
+        if (index < 0 || index >= list->count()) return "no item " + item + " in " + name;
+        list->setCurrentIndex(index);
+        return {};
+    }
+
+    // "print label W.NAME": the label's text; "print list W.NAME": its items, the picked one
+    // marked with *, and whether it is locked.
+    QString printControl(Window& window, const QString& name, const QStringList& words) {
+        if (words[0] == "label") {
+            auto* label = window.findChild<QLabel*>(name);
+            if (!label) return "no label " + name + " in " + window.name();
+            Out() << words[1] << "\t" << OneLine(label->text()) << "\n";
+            Out().flush();
+            return {};
+        }
+        auto* list = window.findChild<QComboBox*>(name);
+        if (!list) return "no list " + name + " in " + window.name();
+        Out() << "# " << words[1] << (list->isEnabled() ? "" : " (locked)") << "\n";
+        for (int i = 0; i < list->count(); ++i)
+            Out() << (i == list->currentIndex() ? "* " : "  ") << list->itemText(i) << "\n";
+        Out().flush();
         return {};
     }
 
