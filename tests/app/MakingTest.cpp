@@ -13,6 +13,7 @@
 #include "platform/VideoInfo.h"
 #include "production/MakingWords.h"
 #include "tests/app/PhotoWindowsFixture.h"
+#include "tests/support/TestSong.h"
 
 namespace {
 
@@ -56,6 +57,20 @@ protected:
         return QDir(order.folder.isEmpty() ? file("out") : order.folder).filePath(order.name + ".mpg");
     }
 
+    // Adds a generated song of `seconds` through the music window.
+    void addSong(Form2& main, double seconds) {
+        TestSongOptions options;
+        options.seconds = seconds;
+        const QString song = WriteTestSong(file("song.mp3"), options);
+        ASSERT_FALSE(song.isEmpty());
+        desktop_->queueFiles({song});
+        desktop_->queueModalAction("Form4", [](Window& w) {
+            w.invokeHandler("Button2Click");
+            w.reject();
+        });
+        main.runCommand("Button4Click");
+    }
+
     QStringList twoPhotos() {
         return {photo("a.jpg", {800, 600}), photo("b.jpg", {600, 800})};
     }
@@ -70,6 +85,8 @@ TEST_F(Making, EachTypeMakesOneFileOfTheRightCodecSizeRateAndLength) {
     } cases[] = {{"Button12Click", "mpeg1video"}, {"Button13Click", "mpeg2video"}, {"Button14Click", "mpeg2video"}};
     run([&](Form2& main) {
         addPhotos(twoPhotos());
+        addSong(main, 3.0);
+        ASSERT_EQ(Windows::find("Form4")->table("ListView_daoru_yinyue")->rowCount(), 1);
         for (const Case& c : cases) {
             Order order;
             order.command = c.command;
@@ -92,6 +109,23 @@ TEST_F(Making, EachTypeMakesOneFileOfTheRightCodecSizeRateAndLength) {
             EXPECT_FALSE(making.isVisible());
             EXPECT_EQ(making.field("Edit_tuichu"), MakingWord::kStopped);
             EXPECT_TRUE(making.progressLines().contains("Conversion ended."));
+            // The 3 s song repeats under the album.
+            EXPECT_EQ(making.table("ListView_xuyao_yinyue_shuliang")->rowCount(), int((total + 74) / 75));
+            // The photos' colours (red top-left quadrant, blue elsewhere) show in the frames.
+            QList<qint64> indices;
+            for (qint64 k = 1; k < total - 150; k += 2) indices.append(k);
+            int withPhoto = 0;
+            for (const QImage& frame : ReadVideoFrames(outputOf(order), indices)) {
+                int blue = 0, red = 0;
+                for (int y = 0; y < frame.height(); y += 4)
+                    for (int x = 0; x < frame.width(); x += 4) {
+                        const QColor p = frame.pixelColor(x, y);
+                        if (p.blue() > 180 && p.red() < 80 && p.green() < 80) ++blue;
+                        if (p.red() > 180 && p.blue() < 80 && p.green() < 80) ++red;
+                    }
+                if (blue > 100 && red > 20) ++withPhoto;
+            }
+            EXPECT_GT(withPhoto, 0) << c.command;
         }
         EXPECT_TRUE(messages_.isEmpty()) << messages_.join("|").toStdString();
     });
