@@ -24,26 +24,30 @@ const TextTable* LyricList() {
     return form5->table("ListView_daoru_geci");
 }
 
-// The line drawn as the sample screen shows it by default: white on a dark outline,
-// centred near the bottom, its size following the frame height (28 px on a 450-line
-// screen).
-std::function<void(QPainter&)> LyricPainter(const QString& text, QSize frame) {
+}  // namespace
+
+// The line is drawn once into a picture of its own size; each frame only copies it.
+std::function<void(QPainter&)> LyricLinePainter(const QString& text, QSize frame) {
     QFont font(QStringLiteral("WenQuanYi Micro Hei"));
     font.setPixelSize(std::max(8, 28 * frame.height() / 450));
     font.setBold(true);
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(text);
-    const QPointF origin(frame.width() / 2 - width / 2, frame.height() - frame.height() / 10);
-    QPainterPath path;
-    path.addText(origin, font, text);
-    return [path, outline = std::max(2, frame.height() / 180)](QPainter& painter) {
+    const int outline = std::max(2, frame.height() / 180);
+    const QSize size(metrics.horizontalAdvance(text) + 2 * outline + 2, metrics.height() + 2 * outline + 2);
+    QImage line(size, QImage::Format_ARGB32_Premultiplied);
+    line.fill(Qt::transparent);
+    {
+        QPainterPath path;
+        path.addText(QPointF(outline + 1, outline + 1 + metrics.ascent()), font, text);
+        QPainter painter(&line);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.strokePath(path, QPen(QColor(0, 0, 0, 200), outline));
         painter.fillPath(path, Qt::white);
-    };
+    }
+    const QPoint at(frame.width() / 2 - size.width() / 2,
+                    frame.height() - frame.height() / 10 - metrics.ascent() - outline - 1);
+    return [line, at](QPainter& painter) { painter.drawImage(at, line); };
 }
-
-}  // namespace
 
 QString SongClock(qint64 songFrames) { return FormatClock(songFrames / 25); }
 
@@ -81,5 +85,5 @@ void Form25::ShowLyricLine() {
         return;
     lyrics_->text = text;
     lyrics_->visible = !text.trimmed().isEmpty();
-    lyrics_->paint = LyricPainter(text, QSize(Edit_Falsh_Width.toInt(), Edit_Falsh_Height.toInt()));
+    lyrics_->paint = LyricLinePainter(text, QSize(Edit_Falsh_Width.toInt(), Edit_Falsh_Height.toInt()));
 }

@@ -25,5 +25,10 @@ struct MakingLyrics {
     }
 };
 
+// The lyric line as the making draws it on a frame of `frame` size: white on a dark
+// outline, centred near the bottom, its size following the frame height (28 px on a
+// 450-line screen).
+std::function<void(QPainter&)> LyricLinePainter(const QString& text, QSize frame);
+
 // The song clock mm:ss of `songFrames` frames at 25 per second.
 QString SongClock(qint64 songFrames);

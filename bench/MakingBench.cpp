@@ -17,6 +17,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include "app/Form25Lyrics.h"
 #include "platform/ConversionLibrary.h"
 #include "platform/FlashPlayer.h"
 #include "platform/Jpeg.h"
@@ -87,18 +88,6 @@ Album& SharedAlbum() {
     return album;
 }
 
-// The lyric line as the making draws it: white text on a dark outline near the bottom.
-QPainterPath LyricPath() {
-    QFont font("WenQuanYi Micro Hei");
-    font.setPixelSize(28 * kFrame.height() / 450);
-    font.setBold(true);
-    QPainterPath path;
-    const QString text = "春风吹过山岗,花开满了小路";
-    path.addText(QPointF(kFrame.width() / 2 - QFontMetrics(font).horizontalAdvance(text) / 2,
-                         kFrame.height() - kFrame.height() / 10), font, text);
-    return path;
-}
-
 struct RunFigures {
     double seconds = 0;
     double paint = 0, lyric = 0;
@@ -106,7 +95,8 @@ struct RunFigures {
 };
 
 // One conversion of kFrames frames; `next` answers the picture of each frame.
-RunFigures Convert(const QString& out, const QString& song, const std::function<QImage(int)>& next, RunFigures figures = {}) {
+RunFigures Convert(const QString& out, const QString& song, const std::function<QImage(int)>& next) {
+    RunFigures figures;
     QTemporaryDir dir;
     const QString framePath = dir.filePath("frame.bmp");
     QImage black(kFrame, QImage::Format_RGB32);
@@ -152,7 +142,7 @@ void BM_MakingDvd1280(benchmark::State& state) {
     }
     QWidget host;
     host.resize(kFrame);
-    const QPainterPath lyric = LyricPath();
+    const auto lyric = LyricLinePainter("春风吹过山岗,花开满了小路", kFrame);
     QTemporaryDir outDir;
     for (auto _ : state) {
         // The making: movies one after another, each frame painted, the lyric drawn.
@@ -161,9 +151,9 @@ void BM_MakingDvd1280(benchmark::State& state) {
         int movie = 0, frameNum = -1;
         player->setMovie(album.movies[0]);
         player->Stop();
-        RunFigures making;
+        double paint = 0, lyricTime = 0;
         QElapsedTimer step;
-        making = Convert(outDir.filePath("album.mpg"), album.song, [&](int) {
+        RunFigures making = Convert(outDir.filePath("album.mpg"), album.song, [&](int) {
             if (frameNum + 1 >= player->TotalFrames()) {
                 movie = (movie + 1) % int(album.movies.size());
                 player = std::make_unique<FlashPlayer>(&host, "ShockwaveFlash1");
@@ -175,17 +165,17 @@ void BM_MakingDvd1280(benchmark::State& state) {
             step.start();
             player->setFrameNum(++frameNum);
             QImage frame = player->paintFrame();
-            making.paint += step.nsecsElapsed() / 1e9;
+            paint += step.nsecsElapsed() / 1e9;
             step.start();
             {
                 QPainter painter(&frame);
-                painter.setRenderHint(QPainter::Antialiasing);
-                painter.strokePath(lyric, QPen(QColor(0, 0, 0, 200), 4));
-                painter.fillPath(lyric, Qt::white);
+                lyric(painter);
             }
-            making.lyric += step.nsecsElapsed() / 1e9;
+            lyricTime += step.nsecsElapsed() / 1e9;
             return frame;
-        }, making);
+        });
+        making.paint = paint;
+        making.lyric = lyricTime;
         const double peak = PeakResidentMb();
 
         // The raw encoder: 25 frames rendered beforehand, cycled.
@@ -212,7 +202,6 @@ void BM_MakingDvd1280(benchmark::State& state) {
         state.counters["ms_colour"] = 1000 * making.steps.colourSeconds / std::max<qint64>(1, making.steps.frames);
         state.counters["ms_encode"] = 1000 * making.steps.encodeSeconds / std::max<qint64>(1, making.steps.frames);
         state.counters["raw_ms_encode"] = 1000 * raw.steps.encodeSeconds / std::max<qint64>(1, raw.steps.frames);
-        state.counters["ms_frame_file_bmp"] = 0;
         // The frame file's cost, had every frame been written as a bitmap too.
         QElapsedTimer write;
         write.start();
