@@ -4,13 +4,9 @@
 #include "photos/SlotTable.h"
 #include "platform/PathSeparator.h"
 #include "platform/TextTable.h"
+#include "production/Synchronisation.h"
 #include "templates/FrameClock.h"
 #include "templates/TemplateTables.h"
-
-namespace {
-// Frames of the closing movie, added to every album's total.
-constexpr qint64 kClosingMovieFrames = 150;
-}  // namespace
 
 const QList<AppStateField>& AppStateFields() {
 #define LUMORA_FIELD(name) AppStateField{#name, &AppState::name}
@@ -86,7 +82,7 @@ qint64 CompletedTemplateFrames(const TextTable& usedTemplates, const TextTable& 
 
 QString TotalTimeLabel(qint64 completedFrames) {
     if (completedFrames == 0) return "00:00:00";
-    return FramesToClock(completedFrames + kClosingMovieFrames);
+    return FramesToClock(AlbumFrames(completedFrames));
 }
 
 void RebuildCropPhotoList(TextTable& list, const TextTable& slotTable, const TextTable& photos) {

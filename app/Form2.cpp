@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QToolTip>
 
+#include "app/AlbumPreview.h"
 #include "app/Form16.h"
 #include "app/Form18.h"
 #include "app/InterfacePictures.h"
@@ -73,6 +74,9 @@ Form2::Form2(QWidget* parent) : Window("Form2", "Lumora", parent) {
     buildMenu();
     LayOutBackground(this);
     connectEntryPoints();
+    preview_ = new AlbumPreview(*this, state_,
+                                {ScrollBox_zhujiemian, Image_zhujiemian, Image_zhujiemian_load, Label_LRC, Label_LRC_2,
+                                 Label_danqianshijian, Label_zongshijian});
 }
 
 Form2::~Form2() = default;

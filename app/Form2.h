@@ -29,6 +29,7 @@
 #include "media/LrcFile.h"
 #include "platform/Window.h"
 
+class AlbumPreview;
 class FlashPlayer;
 class MusicPlayer;
 class QAbstractItemView;
@@ -64,6 +65,9 @@ public:
     // does: announces it through commandInvoked, then runs it. Answers false when the
     // window has no such command.
     bool runCommand(const QString& command);
+
+    // The album preview ("播放" / "停止"), see AlbumPreview.h.
+    AlbumPreview& albumPreview() const { return *preview_; }
 
     // The photo area and its default picture.
     QWidget* photoArea() const { return ScrollBox_zhujiemian; }
@@ -147,8 +151,8 @@ public slots:
     void Button38Click();  // → : next page, the arrow disabled meanwhile
 
     // Not guarded.
-    void Button17Click();  // 播放: start the album preview (comes with the preview)
-    void Button18Click();  // 停止: stop the album preview (comes with the preview)
+    void Button17Click();  // 播放: start the album preview
+    void Button18Click();  // 停止: stop the album preview
     void Button3Click();   // 退出软件: the exit command
     void ListView_daoru_yinyueDblClick();  // music preview in Form15
     void ListView_daoru_geciDblClick();    // lyric preview in Form15
@@ -185,7 +189,8 @@ private:
     // Entry points (Form2Dispatch.cpp) and the commands' shared steps (Form2Commands.cpp).
     void connectEntryPoints();
     bool refuseWhileBusy();
-    void makeAlbum(const QString& type, const char* widthList, const char* heightList);
+    void makeAlbum(const QString& type);
+    void startMaking(const QString& type, const QString& album);
     void refuseFormat(const QString& type);
     void openMusicPreview(const QString& switchWord);
     void resetTimeLabels();
@@ -200,6 +205,7 @@ private:
     void readTemplate(int i);
 
     AppState state_;
+    AlbumPreview* preview_ = nullptr;                       // the album preview
     MusicPlayer* MediaPlayer1;                              // the music player
 
     bool opened_ = false;

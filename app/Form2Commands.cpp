@@ -8,16 +8,20 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
 #include <QRadioButton>
 
+#include "app/AlbumPreview.h"
 #include "app/Form15.h"
 #include "app/Form2.h"
+#include "app/Form24.h"
 #include "app/Messages.h"
 #include "photos/PhotoTable.h"
+#include "production/AlbumName.h"
 #include "photos/SlotTable.h"
 #include "platform/CaptionBar.h"
 #include "platform/Desktop.h"
@@ -88,13 +92,6 @@ void EmptyPhotoPicture(const char* window, const char* picture) {
     if (!label) return;
     label->clear();
     label->setToolTip(QString());
-}
-
-QStringList ComboItems(const QComboBox* combo) {
-    QStringList items;
-    if (!combo) return items;
-    for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
-    return items;
 }
 
 void Show(const char* window) {
@@ -249,55 +246,54 @@ void Form2::Button28Click() {
 
 // ---- Making an album.
 
-void Form2::Button12Click() { makeAlbum("VCD", "ComboBox_vcd_1", "ComboBox_vcd_2"); }
-void Form2::Button13Click() { makeAlbum("SVCD", "ComboBox_svcd_1", "ComboBox_svcd_2"); }
-void Form2::Button14Click() { makeAlbum("DVD", "ComboBox_dvd_1", "ComboBox_dvd_2"); }
+void Form2::Button12Click() { makeAlbum("VCD"); }
+void Form2::Button13Click() { makeAlbum("SVCD"); }
+void Form2::Button14Click() { makeAlbum("DVD"); }
 
-void Form2::makeAlbum(const QString& type, const char* widthList, const char* heightList) {
+void Form2::makeAlbum(const QString& type) {
     if (refuseWhileBusy()) return;
     if (PhotoCount() == 0) return ShowMessage("没有添加照片文件！");
     if (IsChecked("Form7", "RadioButton_yinyue_tongbu") && MusicCount() == 0)
         return ShowMessage("没有找到音乐文件！使用随音乐文件同步,至少添加一个音乐文件！");
     if (RowsOf("Form8", "ListView_moban_shiyong") == 0) return ShowMessage("没有添加模板文件！");
 
-    SetFieldOf("Form24", "Edit_quxiao", QString());
     state_.Edit_xiangce_leixing = type;
     state_.Edit_zhizuo_zhuan_zhizuo = StateWord::kNone;
     state_.Edit_zhizuo_kaishi = StateWord::kMakingStarted;
-
-    const QStringList widths = ComboItems(ControlOf<QComboBox>("Form24", widthList));
-    const QStringList heights = ComboItems(ControlOf<QComboBox>("Form24", heightList));
-    if (auto* sizes = ControlOf<QComboBox>("Form24", "ComboBox_xuanze_shuchu_chicun")) {
-        sizes->clear();
-        sizes->addItems(OutputSizeEntries(widths, heights));
-        sizes->setCurrentIndex(sizes->count() > 4 ? 4 : sizes->count() - 1);
-        const int chosen = sizes->currentIndex();
-        SetFieldOf("Form24", "Edit_shuchu_chicun", sizes->currentText());
-        SetFieldOf("Form24", "Edit_chicun_width", widths.value(chosen));
-        SetFieldOf("Form24", "Edit_chicun_height", heights.value(chosen));
-    }
-    SetFieldOf("Form24", "Edit_shuchu_leixing", type);
+    Form24* albumType = Windows::get<Form24>();
+    albumType->fillFor(type);
     state_.Edit_xiangce_baocun_weizhi.clear();
-    SetFieldOf("Form24", "Edit_xiangce_mingcheng", QString());
-    Show("Form24");
+    albumType->showModal();
 
-    if (FieldOf("Form24", "Edit_quxiao") != StateWord::kMakingStarted) return;
+    if (albumType->field("Edit_quxiao") != StateWord::kMakingStarted) return;
+    // The name becomes a file name in the chosen folder: one plain name, nothing that
+    // leads out of the folder.
+    if (const QString problem = AlbumNameProblem(albumType->field("Edit_xiangce_mingcheng")); !problem.isEmpty())
+        return ShowMessage(problem);
     const QString folder = Desktop::current().chooseFolder(this, "选择相册保存路径,然后点[确定]按钮");
     state_.Edit_xiangce_baocun_weizhi = WithTrailingSeparator(folder);
     if (folder.isEmpty()) return;
+    startMaking(type, albumType->field("Edit_xiangce_mingcheng"));
+}
 
+// The making window's start, the one place a make command hands over to it once the type,
+// size, name and save folder are settled: Form25 is prepared and shown with its start
+// timer, and makes the album before it closes.
+void Form2::startMaking(const QString& type, const QString& album) {
     state_.Edit_mcl_zujian = "MCL-7.0.1";
     state_.Edit_mcl_caozuo_leixing = "MCL_zhizuo_xiangce";
-    const QString album = FieldOf("Form24", "Edit_xiangce_mingcheng");
     const QString output = state_.Edit_xiangce_baocun_weizhi + album + ".mpg";
+    if (QFileInfo::exists(output) &&
+        !AskQuestion("制作相册", "文件 " + album + ".mpg 已经存在,是否替换？"))
+        return;
     if (auto* open = ControlOf<QCheckBox>("Form25", "CheckBox_wancheng_dakai_wenjianjia")) open->setChecked(false);
     ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_tongyong_jindutiao"), 0);
     ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_kaishi_zhizuo_xiangce"), 0);
     if (auto* stop = ControlOf<QAbstractButton>("Form25", "Button_tingzhi_zhizuo")) stop->setEnabled(false);
-    EnableTimerOf("Form25", "Timer_guanbi_chuangkou", false);
     SetFieldOf("Form25", "edVideoOut", output);
     SetFieldOf("Form25", "edAudioOut", output);
     SetFieldOf("Form25", "Edit_baocun_wenjianming", album);
+    EnableTimerOf("Form25", "Timer_guanbi_chuangkou", false);
     EnableTimerOf("Form25", "Timer_zhizuo_xiangce", true);
     WindowNamed("Form25")->setWindowTitle("制作" + type + "相册");
     Show("Form25");
@@ -378,13 +374,8 @@ void Form2::Button38Click() {
 
 // ---- Not guarded.
 
-void Form2::Button17Click() {
-    // The album preview comes with the preview playback.
-}
-
-void Form2::Button18Click() {
-    // The album preview comes with the preview playback; until then there is nothing to stop.
-}
+void Form2::Button17Click() { preview_->Button17Click(); }
+void Form2::Button18Click() { preview_->Button18Click(); }
 
 void Form2::ListView_daoru_yinyueDblClick() { openMusicPreview("bofangyingyue"); }
 void Form2::ListView_daoru_geciDblClick() { openMusicPreview("bofanggeci"); }

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "app/AllWindows.h"
+#include "app/PreviewBuild.h"
 #include "platform/Events.h"
 
 namespace {
@@ -42,6 +43,7 @@ void CreateWindows() {
     new Form24;
     new Form25;
     new Form41;
+    InstallPreviewBuildSources();
 }
 }  // namespace
 

@@ -53,7 +53,7 @@ TEST_F(PhotoScript, AddsPhotosOfEveryShapeToTheShippedLibraryAndPlacesThemAll) {
         "end\n"
         "run Form2.Button6Click\n"
         "in Form21\n"
-        "  click ListView_moban_beijing 1\n"
+        "  select ListView_moban_beijing 1\n"
         "  print field Edit_weizhi\n"
         "end\n"
         "run Form2.Button48Click\n"

@@ -28,7 +28,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -243,6 +242,7 @@ private:
             return {};
         }
         if (verb == "wait") return wait(words.isEmpty() ? -1 : words[0].toInt());
+        if (verb == "play" || verb == "frames" || (verb == "print" && words[0] == "times")) return preview(step);
         if (verb == "echo") {
             Out() << words.join(' ') << "\n";
             Out().flush();
@@ -270,7 +270,6 @@ private:
             if (!window->setField(name, words.value(1))) return "no field " + target;
             return {};
         }
-        if (verb == "click") return click(*window, name, words[1].toInt());
         if (verb == "screenshot") {
             if (!window->grab().save(path(words[1]))) return "could not save " + words[1];
             return {};
@@ -286,6 +285,35 @@ private:
         if (!window->hasField(name)) return "no field " + target;
         Out() << target << "\t" << OneLine(window->field(name)) << "\n";
         Out().flush();
+        return {};
+    }
+
+    // ---- The album preview: play, wait for frames or the end, the time labels.
+
+    QString preview(const ScriptStep& step) {
+        auto* main = Windows::get<Form2>();
+        if (step.verb == "play") {
+            // As the play button does: stop, then play.
+            main->runCommand("Button18Click");
+            main->runCommand("Button17Click");
+            return {};
+        }
+        if (step.verb == "print") {
+            Out() << "# times\n"
+                  << "Label_danqianshijian\t" << main->elapsedTime() << "\n"
+                  << "Label_zongshijian\t" << main->totalTime() << "\n";
+            Out().flush();
+            return {};
+        }
+        // frames N: until N more album frames have been shown; frames end: until the album
+        // is idle again. Either ends when the album ends, or at the time limit.
+        const bool toEnd = step.words[0] == "end";
+        const qint64 target = main->state().Edit_zong_leijia_zhen.toLongLong() + step.words[0].toLongLong();
+        auto done = [&] {
+            if (!main->state().playing()) return true;
+            return !toEnd && main->state().Edit_zong_leijia_zhen.toLongLong() >= target;
+        };
+        if (!waitUntil(done, timeLimitMs_)) return "the album was still playing at the time limit";
         return {};
     }
 
@@ -307,24 +335,6 @@ private:
         for (int i = 0; i < list->count(); ++i)
             Out() << (i == list->currentIndex() ? "* " : "  ") << list->itemText(i) << "\n";
         Out().flush();
-        return {};
-    }
-
-    // Clicks row `row` (from 1) of the list `list` of `window` as a person would: the row
-    // is selected and the list's click handler runs.
-    QString click(Window& window, const QString& list, int row) {
-        auto* view = window.findChild<QAbstractItemView*>(list);
-        if (!view || !view->model()) return "no list " + list + " in " + window.name();
-        const QModelIndex index = view->model()->index(row - 1, 0);
-        if (!index.isValid()) return QString("no row %1 in %2").arg(row).arg(list);
-        view->scrollTo(index);
-        const QPointF at = view->visualRect(index).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &press);
-        QCoreApplication::sendEvent(view->viewport(), &release);
         return {};
     }
 

@@ -1,0 +1,50 @@
+#pragma once
+// What each output preset of the conversion library makes: container, codecs, frame rate,
+// sound and bit rates. Pure data and arithmetic, no FFmpeg types.
+//
+//   preset  container (FFmpeg muxer)  video       audio                     GOP PAL/NTSC
+//   VCD     MPEG-1 system ("vcd")     MPEG-1      MPEG-1 Layer II 44.1 kHz  12 / 15
+//   SVCD    MPEG-2 program ("svcd")   MPEG-2      MPEG-1 Layer II 44.1 kHz  12 / 15
+//   DVD     MPEG-2 program ("dvd")    MPEG-2      MPEG-1 Layer II 48 kHz    12 / 15
+//   AVI     AVI ("avi")               MPEG-4 Pt.2 MPEG-1 Layer II 44.1 kHz  12 / 15
+//   (none)  MPEG-2 program ("mpeg")   MPEG-2      MPEG-1 Layer II 48 kHz    12 / 15
+//
+// Sound is stereo at 224 kbit/s. Video bit rates in kbit/s:
+//
+//   preset  standard quality       high quality (MclVideoSetBitRate)
+//   VCD     1150 constant          average 4000, ceiling the call's maximum
+//   SVCD    2500                   average 6000, ceiling as above
+//   DVD     5000                   average 9000, ceiling as above
+//   AVI     3000                   average 8000, ceiling as above
+//
+// These are for frames up to 1280 x 720. A larger frame raises the rate by its area over
+// 1280 x 720 (a 1920 x 1080 frame gets 2.25 times as much), so that a picture is as clean
+// at every size the album-type window offers.
+
+#include <QString>
+
+struct ConversionPreset {
+    QString muxer;        // FFmpeg muxer name
+    QString videoCodec;   // FFmpeg encoder name
+    QString audioCodec;
+    int sampleRate = 0;   // audio sample frames per second
+    int audioKbps = 224;
+    int standardKbps = 0;
+    int highKbps = 0;
+};
+
+// The preset of `format` (0 VCD, 1 SVCD, 2 DVD, 3 AVI; anything else the unnamed MPEG-2
+// preset).
+ConversionPreset PresetFor(int format);
+
+// Output frame rate as a fraction: 25/1 for PAL (system 0), 30000/1001 for NTSC (1).
+struct FrameRate {
+    int num = 25;
+    int den = 1;
+};
+FrameRate FrameRateFor(int system);
+// Frames between key frames: 12 for PAL, 15 for NTSC.
+int GopSizeFor(int system);
+
+// The video bit rate in bit/s for a frame of `width` x `height`.
+qint64 VideoBitRate(const ConversionPreset& preset, bool high, int width, int height);

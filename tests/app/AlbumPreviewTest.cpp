@@ -1,0 +1,238 @@
+// The album preview in the main window over the test library: the build on Form12, the
+// frames paced by a clock the test controls, the hand-over picture, the closing movie,
+// stop, and the refusals.
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "app/AlbumPreview.h"
+#include "app/Form2.h"
+#include "photos/SlotTable.h"
+#include "platform/FlashPlayer.h"
+#include "platform/FolderWipe.h"
+#include "platform/TextTable.h"
+#include "platform/Timer.h"
+#include "templates/LibraryFolders.h"
+#include "templates/PreviewFolders.h"
+#include "tests/app/PhotoWindowsFixture.h"
+#include "tests/support/TestLibrary.h"
+
+namespace {
+
+class AlbumPreviewWindow : public PhotoWindows {
+protected:
+    void buildLibrary(int frames) {
+        TestLibraryOptions options;
+        options.frames = frames;
+        options.closingFrames = 5;
+        const TestLibrary library = BuildTestLibrary(folder_->path(), options);
+        ASSERT_TRUE(library.ok) << library.error.toStdString();
+    }
+
+    // Photos until the album holds at least `templates` completed templates.
+    void addPhotosFor(int templates) {
+        QStringList files;
+        for (int i = 0; i < 2 * templates; ++i)
+            files << photo(QString("wide_%1.jpg").arg(i), {1600, 900});
+        addPhotos(files);
+        ASSERT_GE(completedTemplates(), templates);
+    }
+
+    static int completedTemplates() {
+        const TextTable& used = table("Form8", "ListView_moban_shiyong");
+        int n = 0;
+        for (int row = 0; row < used.rowCount(); ++row)
+            if (used.cell(row, UsedTemplateColumn::kMatched) == kTemplateComplete) ++n;
+        return n;
+    }
+
+    // Starts playing with the test's clock.
+    void play(Form2& main) {
+        main.albumPreview().setClock([this] { return now_; });
+        main.Button17Click();
+    }
+
+    // Runs the frame timer that is on, as its tick would, then advances the clock one
+    // frame. Answers false when neither frame timer is on.
+    bool tick(Form2& main) {
+        AlbumPreview& preview = main.albumPreview();
+        if (preview.Timer_bofang->enabled()) preview.Timer_bofangTimer();
+        else if (preview.Timer_bofang_zuihou->enabled()) preview.Timer_bofang_zuihouTimer();
+        else return false;
+        now_ += 40;
+        return true;
+    }
+
+    // Ticks until the album stops playing (at most `limit` ticks).
+    void playToEnd(Form2& main, int limit = 1000) {
+        for (int i = 0; i < limit && main.state().playing() && tick(main); ++i) {
+        }
+    }
+
+    static bool enabled(Form2& main, const char* button) {
+        return main.findChild<QAbstractButton*>(button)->isEnabled();
+    }
+
+    qint64 now_ = 0;
+};
+
+TEST_F(AlbumPreviewWindow, ASingleTemplateAlbumPlaysItsClosingMovieAndComesBackIdle) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotos({photo("wide.jpg", {1600, 900})});
+        ASSERT_EQ(completedTemplates(), 1);
+        play(main);
+        ASSERT_TRUE(main.state().playing());
+        EXPECT_FALSE(enabled(main, "Button33"));
+        EXPECT_TRUE(enabled(main, "Button26"));
+        EXPECT_NE(main.totalTime(), "00:00:00");
+        EXPECT_EQ(table("Form2", "ListBox_yijing_wancheng_shiyongmoban_hanghao").rowCount(), 1);
+
+        for (int frame = 0; frame < 5; ++frame) ASSERT_TRUE(tick(main));
+        EXPECT_TRUE(QFile::exists(PreviewLayout::HandOverPicture()));
+        EXPECT_TRUE(main.albumPreview().Timer_bofang_zuihou->enabled());
+        EXPECT_FALSE(main.albumPreview().Timer_bofang->enabled());
+
+        playToEnd(main);
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_EQ(main.state().Edit_zong_leijia_zhen, "10");  // 5 template frames, 5 closing frames
+        EXPECT_EQ(main.elapsedTime(), "00:00:00");
+        EXPECT_EQ(main.state().Edit_hangshu, "wu");
+        EXPECT_EQ(main.albumPreview().player(), nullptr);
+        for (const char* button : {"Button33", "Button26", "suiButton17", "suiButton18"})
+            EXPECT_TRUE(enabled(main, button)) << button;
+        EXPECT_TRUE(QDir(PreviewLayout::AlbumFolder()).exists());  // until the next stop
+
+        main.Button18Click();
+        EXPECT_FALSE(QDir(Folders::PreviewWork()).exists());
+        EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    });
+}
+
+// One frame per 40 ms of the clock; a late step shows the frame due now and counts the
+// frames it passed over, so the elapsed time keeps with the clock.
+TEST_F(AlbumPreviewWindow, FramesFollowTheClockAndALateStepSkipsAhead) {
+    buildLibrary(100);
+    run([&](Form2& main) {
+        addPhotos({photo("wide.jpg", {1600, 900})});
+        play(main);
+        AlbumPreview& preview = main.albumPreview();
+        now_ = 0;
+        preview.Timer_bofangTimer();
+        for (int frame = 1; frame <= 2; ++frame) {
+            now_ = 40 * frame;
+            preview.Timer_bofangTimer();
+        }
+        EXPECT_EQ(preview.player()->FrameNum(), 2);
+        preview.Timer_bofangTimer();  // early: nothing is due
+        EXPECT_EQ(main.state().Edit_zong_leijia_zhen, "3");
+
+        now_ = 80 + 200;  // a 200 ms stall
+        preview.Timer_bofangTimer();
+        EXPECT_EQ(preview.player()->FrameNum(), 7);
+        EXPECT_EQ(main.state().Edit_moban_zhen_leijia, "7");
+        EXPECT_EQ(main.state().Edit_zong_leijia_zhen, "8");
+
+        now_ = 2000;  // frame 50: two seconds
+        preview.Timer_bofangTimer();
+        EXPECT_EQ(preview.player()->FrameNum(), 50);
+        EXPECT_EQ(main.elapsedTime(), "00:00:02");
+        main.Button18Click();
+    });
+}
+
+TEST_F(AlbumPreviewWindow, StopDuringTheWaitBetweenTwoTemplatesEndsItAndLoadsNothing) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotosFor(2);
+        play(main);
+        // The hand-over picture cannot be written: a file stands where its folder was.
+        WipeFolder(PreviewLayout::PictureFolder());
+        QFile blocker(PreviewLayout::PictureFolder());
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QTimer::singleShot(100, &main, [&main] { main.Button18Click(); });
+        for (int frame = 0; frame < 5; ++frame) tick(main);
+
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_EQ(main.state().Edit_moban_hanghao_leijia, "1");
+        EXPECT_EQ(main.albumPreview().player(), nullptr);
+        EXPECT_FALSE(main.albumPreview().Timer_bofang->enabled());
+        EXPECT_FALSE(QDir(Folders::PreviewWork()).exists());
+        EXPECT_EQ(main.elapsedTime(), "00:00:00");
+        EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    });
+}
+
+TEST_F(AlbumPreviewWindow, PlayWhilePlayingStartsAgainFromTheFirstTemplate) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotosFor(2);
+        play(main);
+        for (int frame = 0; frame < 7; ++frame) tick(main);  // into the second template
+        EXPECT_EQ(main.state().Edit_moban_hanghao_leijia, "1");
+        // The play button's entry point: stop, then play.
+        main.runCommand("Button18Click");
+        main.runCommand("Button17Click");
+        EXPECT_TRUE(main.state().playing());
+        EXPECT_EQ(main.state().Edit_moban_hanghao_leijia, "0");
+        EXPECT_EQ(main.state().Edit_zong_leijia_zhen, "0");
+        EXPECT_EQ(main.state().Edit_moban_zhen_leijia, "-1");
+        main.Button18Click();
+    });
+}
+
+// A template whose movie has gone is passed over instead of waited for, and an album
+// without its closing movie ends with its last template.
+TEST_F(AlbumPreviewWindow, MissingMoviesArePassedOver) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotosFor(2);
+        play(main);
+        const TextTable& order = table("Form2", "ListBox_yijing_wancheng_shiyongmoban_hanghao");
+        ASSERT_GE(order.rowCount(), 2);
+        for (int position = 1; position < order.rowCount(); ++position)
+            QFile::remove(PreviewLayout::TemplateMovie(order.cell(position, 0).toInt() + 1, ".rar"));
+        QFile::remove(PreviewLayout::ClosingMovie(".rar"));
+        playToEnd(main, 50);
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_EQ(main.state().Edit_zong_leijia_zhen, "5");  // the first template's frames only
+        EXPECT_TRUE(enabled(main, "Button33"));
+    });
+}
+
+TEST_F(AlbumPreviewWindow, RefusalsLeaveThePreviewIdle) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        main.Button17Click();
+        EXPECT_EQ(messages_, QStringList{"没有添加照片文件！"});
+
+        addPhotos({photo("wide.jpg", {1600, 900})});
+        TextTable& used = table("Form8", "ListView_moban_shiyong");
+        for (int row = 0; row < used.rowCount(); ++row) used.setCell(row, UsedTemplateColumn::kMatched, kTemplateIncomplete);
+        messages_.clear();
+        main.Button17Click();
+        EXPECT_EQ(messages_, QStringList{"没有照片匹配已完成的模板,无法播放相册！"});
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_TRUE(enabled(main, "Button33"));
+    });
+}
+
+// A photo that has gone since it was added is drawn white, named once, and the album plays.
+TEST_F(AlbumPreviewWindow, APhotoMissingAtTheBuildIsNamedAndTheAlbumPlays) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        const QString gone = photo("gone.jpg", {1600, 900});
+        addPhotos({gone});
+        QFile::remove(gone);
+        play(main);
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_TRUE(messages_[0].contains(gone)) << messages_[0].toStdString();
+        EXPECT_TRUE(main.state().playing());
+        main.Button18Click();
+    });
+}
+
+}  // namespace

@@ -1,0 +1,221 @@
+// Making an album end to end: the make commands, Form24's answers, the folder question,
+// Form25's preparation and conversion, read back with libavformat. Tiny test library
+// (5-frame movies), 320 x 176 frames.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "app/Form2.h"
+#include "app/Form25.h"
+#include "platform/TextTable.h"
+#include "platform/VideoInfo.h"
+#include "production/MakingWords.h"
+#include "tests/app/PhotoWindowsFixture.h"
+#include "tests/support/TestSong.h"
+
+namespace {
+
+struct Order {
+    QString command = "Button14Click";  // DVD
+    QString name = "相册";
+    QString folder;                     // empty: the fixture's out/ folder
+    bool answerExisting = true;         // the question about an existing file
+};
+
+class Making : public PhotoWindows {
+protected:
+    void SetUp() override {
+        PhotoWindows::SetUp();
+        buildTestLibrary();
+        QDir().mkpath(file("out"));
+    }
+
+    // Runs one make command as a person would: the album type window answers the name and
+    // the size 320 x 176, the folder question the folder.
+    void make(Form2& main, const Order& order) {
+        desktop_->queueModalAction("Form24", [order](Window& w) {
+            w.setField("Edit_xiangce_mingcheng", order.name);
+            w.setField("Edit_chicun_width", "320");
+            w.setField("Edit_chicun_height", "176");
+            w.setField("Edit_shuchu_chicun", "320 × 176");
+            w.setField("Edit_quxiao", MakingWord::kProducing);
+            w.accept();
+        });
+        desktop_->queueFolder(order.folder.isEmpty() ? file("out") : order.folder);
+        if (QFileInfo::exists(outputOf(order))) {
+            desktop_->queueModalAction("Form17", [this, order](Window& w) {
+                questions_.append("existing");
+                w.invokeHandler(order.answerExisting ? "Button1Click" : "Button2Click");
+            });
+        }
+        main.runCommand(order.command);
+    }
+
+    QString outputOf(const Order& order) const {
+        return QDir(order.folder.isEmpty() ? file("out") : order.folder).filePath(order.name + ".mpg");
+    }
+
+    // Adds a generated song of `seconds` through the music window.
+    void addSong(Form2& main, double seconds) {
+        TestSongOptions options;
+        options.seconds = seconds;
+        const QString song = WriteTestSong(file("song.mp3"), options);
+        ASSERT_FALSE(song.isEmpty());
+        desktop_->queueFiles({song});
+        desktop_->queueModalAction("Form4", [](Window& w) {
+            w.invokeHandler("Button2Click");
+            w.reject();
+        });
+        main.runCommand("Button4Click");
+    }
+
+    QStringList twoPhotos() {
+        return {photo("a.jpg", {800, 600}), photo("b.jpg", {600, 800})};
+    }
+};
+
+}  // namespace
+
+TEST_F(Making, EachTypeMakesOneFileOfTheRightCodecSizeRateAndLength) {
+    struct Case {
+        const char* command;
+        const char* codec;
+    } cases[] = {{"Button12Click", "mpeg1video"}, {"Button13Click", "mpeg2video"}, {"Button14Click", "mpeg2video"}};
+    run([&](Form2& main) {
+        addPhotos(twoPhotos());
+        addSong(main, 3.0);
+        ASSERT_EQ(Windows::find("Form4")->table("ListView_daoru_yinyue")->rowCount(), 1);
+        for (const Case& c : cases) {
+            Order order;
+            order.command = c.command;
+            order.name = QString("album_") + c.command;
+            make(main, order);
+            const Form25& making = *Windows::get<Form25>();
+            const qint64 total = making.field("Edit_zhizuo_zongzhen_sum").toLongLong();
+            const VideoFileInfo info = ReadVideoInfo(outputOf(order));
+            ASSERT_TRUE(info.ok()) << c.command << " " << messages_.join("|").toStdString();
+            ASSERT_EQ(info.CountStreams(true), 1);
+            ASSERT_EQ(info.CountStreams(false), 1);
+            const VideoStreamInfo& v = *info.First(true);
+            EXPECT_EQ(v.codec, c.codec);
+            EXPECT_EQ(v.width, 320);
+            EXPECT_EQ(v.height, 176);
+            EXPECT_EQ(v.rateNum, 25 * v.rateDen);
+            EXPECT_GT(total, 150);
+            EXPECT_NEAR(v.seconds, total / 25.0, 0.04 + 1e-9) << c.command;
+            EXPECT_NEAR(info.First(false)->seconds, v.seconds, 0.1) << c.command;
+            EXPECT_FALSE(making.isVisible());
+            EXPECT_EQ(making.field("Edit_tuichu"), MakingWord::kStopped);
+            EXPECT_TRUE(making.progressLines().contains("Conversion ended."));
+            // The 3 s song repeats under the album.
+            EXPECT_EQ(making.table("ListView_xuyao_yinyue_shuliang")->rowCount(), int((total + 74) / 75));
+            // The photos' colours (red top-left quadrant, blue elsewhere) show in the frames.
+            QList<qint64> indices;
+            for (qint64 k = 1; k < total - 150; k += 2) indices.append(k);
+            int withPhoto = 0;
+            for (const QImage& frame : ReadVideoFrames(outputOf(order), indices)) {
+                int blue = 0, red = 0;
+                for (int y = 0; y < frame.height(); y += 4)
+                    for (int x = 0; x < frame.width(); x += 4) {
+                        const QColor p = frame.pixelColor(x, y);
+                        if (p.blue() > 180 && p.red() < 80 && p.green() < 80) ++blue;
+                        if (p.red() > 180 && p.blue() < 80 && p.green() < 80) ++red;
+                    }
+                if (blue > 100 && red > 20) ++withPhoto;
+            }
+            EXPECT_GT(withPhoto, 0) << c.command;
+        }
+        EXPECT_TRUE(messages_.isEmpty()) << messages_.join("|").toStdString();
+    });
+}
+
+TEST_F(Making, ABadNameIsRefusedAndNothingIsMade) {
+    run([&](Form2& main) {
+        addPhotos(twoPhotos());
+        for (const QString& name : {QString("a/b"), QString("..\\x"), QString("x") + QChar(9)}) {
+            Order order;
+            order.name = name;
+            make(main, order);
+        }
+        EXPECT_EQ(messages_.size(), 3);
+        EXPECT_TRUE(filesBelow("out").isEmpty());
+        EXPECT_FALSE(Windows::get<Form25>()->isVisible());
+    });
+}
+
+TEST_F(Making, AnExistingFileIsReplacedOnlyWhenTheQuestionIsAnsweredOk) {
+    run([&](Form2& main) {
+        addPhotos(twoPhotos());
+        Order order;
+        QFile existing(outputOf(order));
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("keep me");
+        existing.close();
+        order.answerExisting = false;
+        make(main, order);
+        EXPECT_EQ(questions_.size(), 1);
+        QFile kept(outputOf(order));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "keep me");
+        kept.close();
+        order.answerExisting = true;
+        make(main, order);
+        EXPECT_TRUE(ReadVideoInfo(outputOf(order)).ok());
+    });
+}
+
+TEST_F(Making, AFolderThatCannotBeWrittenGivesOneMessageAndLeavesNothing) {
+    run([&](Form2& main) {
+        addPhotos(twoPhotos());
+        // A file where the folder should be: nothing can be written below it.
+        QFile blocker(file("blocked"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Order order;
+        order.folder = file("blocked");
+        make(main, order);
+        EXPECT_EQ(messages_.size(), 1);
+        EXPECT_TRUE(messages_.value(0).contains("相册.mpg")) << messages_.value(0).toStdString();
+        EXPECT_FALSE(Windows::get<Form25>()->isVisible());
+        EXPECT_EQ(main.state().Edit_tuichu, "bofang_tingzhi");
+        // A second making then works.
+        make(main, Order{});
+        EXPECT_TRUE(ReadVideoInfo(outputOf(Order{})).ok());
+    });
+}
+
+TEST_F(Making, StopWhileProducingClosesTheWindowRemovesThePartialFileAndASecondMakingWorks) {
+    run([&](Form2& main) {
+        addPhotos(twoPhotos());
+        Form25& making = *Windows::get<Form25>();
+        // Stop once a few frames are made.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (making.isVisible() && making.field("Edit_zhizuo_zhenshu_leijia_sum").toInt() > 10) {
+                poll.stop();
+                making.Button_tingzhi_zhizuoClick();
+            }
+        });
+        poll.start(1);
+        make(main, Order{});
+        EXPECT_FALSE(making.isVisible());
+        EXPECT_EQ(making.field("Edit_tuichu"), MakingWord::kStopped);
+        EXPECT_FALSE(QFileInfo::exists(outputOf(Order{})));
+        EXPECT_LT(making.field("Edit_zhizuo_zhenshu_leijia_sum").toInt(),
+                  making.field("Edit_zhizuo_zongzhen_sum").toInt());
+        make(main, Order{});
+        EXPECT_TRUE(ReadVideoInfo(outputOf(Order{})).ok());
+    });
+}
+
+TEST_F(Making, TheProgressListKeepsItsLast32000Lines) {
+    run([&](Form2&) {
+        Form25& making = *Windows::get<Form25>();
+        for (int i = 0; i < Form25::kMaxProgressLines + 5; ++i) making.LogProgress(QString::number(i));
+        ASSERT_EQ(making.progressLines().size(), Form25::kMaxProgressLines);
+        EXPECT_EQ(making.progressLines().first(), "5");
+        EXPECT_EQ(making.progressLines().last(), QString::number(Form25::kMaxProgressLines + 4));
+    });
+}
