@@ -2,6 +2,7 @@
 
 #include "photos/PhotoTable.h"
 #include "photos/SlotTable.h"
+#include "platform/PathSeparator.h"
 #include "platform/TextTable.h"
 #include "production/Synchronisation.h"
 #include "templates/FrameClock.h"
@@ -109,6 +110,6 @@ QStringList OutputSizeEntries(const QStringList& widths, const QStringList& heig
 }
 
 QString WithTrailingSeparator(const QString& folder) {
-    if (folder.isEmpty() || folder.endsWith('/') || folder.endsWith('\\')) return folder;
+    if (folder.isEmpty() || IsPathSeparator(folder.back())) return folder;
     return folder + "/";
 }

@@ -116,6 +116,6 @@ void RebuildCropPhotoList(TextTable& list, const TextTable& slotTable, const Tex
 QStringList OutputSizeEntries(const QStringList& widths, const QStringList& heights);
 
 // The save folder as the making reads it: with one trailing separator ("/" unless the
-// folder already ends in "/" or "\"). Empty text (a cancelled folder dialog) stays empty;
+// folder already ends in a separator, see platform/PathSeparator.h). Empty text (a cancelled folder dialog) stays empty;
 // the root folder "/" is a folder like any other.
 QString WithTrailingSeparator(const QString& folder);

@@ -46,3 +46,9 @@ void Form1::Timer1Timer() {
     if (Program::ended()) return;
     Windows::get<Form2>()->timerJiazai()->setEnabled(true);
 }
+
+// QDialog turns Esc into reject(), which would hide the window while the loading chain goes
+// on behind it.
+void Form1::reject() {
+    if (Program::ended()) Window::reject();
+}

@@ -29,6 +29,11 @@ public slots:
     // Timer1 (1000 ms) fires once: starts the main window's loading timer.
     void Timer1Timer();
 
+protected:
+    // Esc does nothing: the loading window closes when loading ends, or when the program
+    // ends.
+    void reject() override;
+
 private:
     std::unique_ptr<InstanceLock> lock_;
     QLabel* Image1;                     // the loading picture

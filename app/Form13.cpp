@@ -2,6 +2,7 @@
 
 #include <QProgressBar>
 
+#include "app/Program.h"
 #include "platform/CaptionBar.h"
 #include "platform/Timer.h"
 
@@ -24,17 +25,30 @@ Form13::Form13(QWidget* parent) : Window("Form13", QString(), parent) {
     Timer_zidong_zhaopian_yu_moban_pipei = JobTimer(this, "Timer_zidong_zhaopian_yu_moban_pipei",
                                                     &Form13::Timer_zidong_zhaopian_yu_moban_pipeiTimer);
     Timer_zhaopian_fanye = JobTimer(this, "Timer_zhaopian_fanye", &Form13::Timer_zhaopian_fanyeTimer);
+    Timer_tianjia_geci = JobTimer(this, "Timer_tianjia_geci", &Form13::Timer_tianjia_geciTimer);
 }
 
 void Form13::runJob(const QString& caption, int progressMax, Timer* job) {
     setWindowTitle(caption);
     ProgressBar1->setRange(0, progressMax);
     ProgressBar1->setValue(0);
+    // Nothing of an earlier job may pass for this one's result.
+    lastMatching_ = MatchingResult();
+    lastSkipped_.clear();
+    jobOpen_ = true;
     job->setEnabled(true);
     showModal();
-    // A window closed from outside (the close label, a script's time limit) stops the job
-    // before it starts.
+    jobOpen_ = false;
+    // Only the program's end closes the window before its job has run; the job must not
+    // start after that.
     job->setEnabled(false);
+}
+
+void Form13::reject() {
+    // The job's timer fires within half a second and every job ends by closing the window,
+    // so refusing leaves no wait without an end; the program's end closes it regardless.
+    if (jobOpen_ && !Program::ended()) return;
+    Window::reject();
 }
 
 void Form13::advance() {

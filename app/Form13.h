@@ -11,6 +11,12 @@
 //   Timer_zidong_zhaopian_yu_moban_pipei     自动匹配模板: match the waiting photos
 //   Timer_zhaopian_fanye                     加载照片: fill the main window's nine photo
 //                                            cells with page Form2.Edit_fangye_hao
+//   Timer_tianjia_geci                       添加歌词: record the chosen lyric files
+//                                            (Form13Lyrics.cpp)
+//
+// The window cannot be closed while its job waits for its tick or runs (the close label,
+// Esc and the window manager are refused): its job always runs, and what lastMatching()
+// and lastSkipped() answer afterwards is always the work of the job that just ran.
 //
 // A chosen file that is not a readable JPG photo is skipped; when the add job ends, one
 // message names every skipped file. A matching job ends when a pass places nothing while
@@ -43,11 +49,17 @@ public:
     Timer* Timer3;                                // the add job, 500 ms, fires once
     Timer* Timer_zidong_zhaopian_yu_moban_pipei;  // the matching job, 500 ms, fires once
     Timer* Timer_zhaopian_fanye;                  // the page load, 500 ms, fires once
+    Timer* Timer_tianjia_geci;                    // the lyric add job, 500 ms, fires once
 
 public slots:
     void Timer3Timer();
     void Timer_zidong_zhaopian_yu_moban_pipeiTimer();
     void Timer_zhaopian_fanyeTimer();
+    void Timer_tianjia_geciTimer();
+
+protected:
+    // Refused while a job is pending or running; closes the window otherwise.
+    void reject() override;
 
 private:
     void advance();
@@ -55,6 +67,7 @@ private:
 
     MatchingResult lastMatching_;
     QStringList lastSkipped_;
+    bool jobOpen_ = false;  // runJob is between enabling its job and the job's end
 };
 
 // Fills the main window's photo cells Image1 ... Image9 with page Form2.Edit_fangye_hao

@@ -13,7 +13,14 @@
 
 namespace {
 constexpr int kBarHeight = 10;
+
+// The bar counts `count` steps from 0. A range of 0 ... 0 is Qt's busy indicator, a bar
+// full of movement before anything happens; with nothing to count the bar is empty.
+void SetStepCount(QProgressBar* bar, int count) {
+    bar->setRange(0, qMax(count, 1));
+    bar->setValue(0);
 }
+}  // namespace
 
 Form16::Form16(QWidget* parent) : Window("Form16", QString(), parent) {
     resize(713, 232);
@@ -43,8 +50,7 @@ QString Form16::message() const { return Label_xianshi_xiaoxi->text(); }
 void Form16::showEvent(QShowEvent* event) {
     Window::showEvent(event);
     ProgressBar_linshiwenjian_01->setGeometry(0, height() - 5 - kBarHeight, width(), kBarHeight);
-    ProgressBar_linshiwenjian_01->setRange(0, 0);
-    ProgressBar_linshiwenjian_01->setValue(0);
+    SetStepCount(ProgressBar_linshiwenjian_01, 0);
     ProgressBar_linshiwenjian_01->raise();
 }
 
@@ -60,8 +66,7 @@ void Form16::Button1Click() {
     Button4->setEnabled(false);
     caption_->closeLabel()->setEnabled(false);
     const QString work = Folders::TemplateWork();
-    ProgressBar_linshiwenjian_01->setRange(0, CountFilesWithSuffix(work, {".rar", ".RAR"}));
-    ProgressBar_linshiwenjian_01->setValue(0);
+    SetStepCount(ProgressBar_linshiwenjian_01, CountFilesWithSuffix(work, {".rar", ".RAR"}));
     WipeFolder(work, [this] { advanceProgress(); });
     WipeFolder(Folders::PreviewWork(), [this] { advanceProgress(); });
     Program::end();

@@ -3,7 +3,9 @@
 // hidden twin Button1) does the exit work: it locks the window's buttons, wipes the
 // template working folder and the preview working folders while the progress bar
 // ProgressBar_linshiwenjian_01 follows every deleted entry, and ends the program. Cancel
-// (Button4, through Button2) and the close label only close the window.
+// (Button4, through Button2) and the close label only close the window. The bar is empty
+// until OK; its maximum is the number of movie files in the template working folder (1
+// when there are none, so that it shows empty rather than Qt's busy indicator).
 
 #include "platform/Window.h"
 

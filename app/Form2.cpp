@@ -207,7 +207,9 @@ void Form2::closeEvent(QCloseEvent* event) {
     Button3Click();
 }
 
+// QDialog turns Esc into reject(). Running the exit command there would stop a playing
+// album and ask to quit at a stray key press, and closing the window would leave the
+// program alive behind the hidden loading window; so Esc does nothing.
 void Form2::reject() {
-    if (Program::ended()) return Window::reject();
-    Button3Click();
+    if (Program::ended()) Window::reject();
 }

@@ -160,7 +160,9 @@ public slots:
     void Timer_zidongkongzhiTimer();
 
 protected:
+    // The window manager closing the main window runs the exit command (Button3Click).
     void closeEvent(QCloseEvent* event) override;
+    // Esc is no way to close the main window: it does nothing until the program has ended.
     void reject() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "app/DetailPanel.h"
 #include "app/DialogParts.h"
 #include "app/Form3Tables.h"
 #include "app/Messages.h"
@@ -43,13 +44,20 @@ Form21::Form21(QWidget* parent) : Window("Form21", "背景图片", parent) {
     Image_xianshizhaopian->setObjectName("Image_xianshizhaopian");
     Image_xianshizhaopian->setGeometry(QRect({584, 50}, kBackgroundPreviewBox));
     Image_xianshizhaopian->setAlignment(Qt::AlignCenter);
+    details_ = new DetailPanel(this,
+                               {{"Edit_xuhao", "编号"}, {"Edit_mingcheng", "图片名称"}, {"Edit_geshi", "图片类型"},
+                                {"Edit_kuandu", "宽度"}, {"Edit_gaodu", "高度"}, {"Edit_weizhi", "图片位置"}},
+                               width() - 584 - 12);
+    details_->move(584, Image_xianshizhaopian->geometry().bottom() + 10);
 
+    const int buttonsTop = height() - 50;
     QPushButton* replace = DialogButton("Button1", "更换背景图片", this);
-    replace->setFixedWidth(120);
-    replace->move(584, 220);
+    replace->setFixedWidth(112);
+    replace->move(584, buttonsTop);
     connect(replace, &QPushButton::clicked, this, &Form21::Button1Click);
     QPushButton* back = DialogButton("Button2", "返  回", this);
-    back->move(584, 260);
+    back->setFixedWidth(80);
+    back->move(width() - 12 - back->width(), buttonsTop);
     connect(back, &QPushButton::clicked, this, &Form21::Button2Click);
 
     // The album's tables on Form8 exist from here on (Form8 and Form3 are created first).
@@ -74,6 +82,7 @@ void Form21::clearPreview() {
     Image_xianshizhaopian->setToolTip(QString());
     for (QString* field : {&Edit_xuhao, &Edit_mingcheng, &Edit_geshi, &Edit_kuandu, &Edit_gaodu, &Edit_weizhi})
         field->clear();
+    details_->clear();
 }
 
 void Form21::ListView_moban_beijingClick() {
@@ -95,6 +104,7 @@ void Form21::ListView_moban_beijingClick() {
     Edit_kuandu = rows.cell(row, BackgroundColumn::kWidth);
     Edit_gaodu = rows.cell(row, BackgroundColumn::kHeight);
     Edit_weizhi = rows.cell(row, BackgroundColumn::kPath);
+    details_->setValues({Edit_xuhao, Edit_mingcheng, Edit_geshi, Edit_kuandu, Edit_gaodu, Edit_weizhi});
 }
 
 void Form21::Button1Click() {

@@ -6,6 +6,7 @@
 //
 //   a click on the table   ListView_moban_beijingClick: preview the first selected row's
 //                          picture, fitted into 201 x 151 with a white border, and its details
+//                          (编号, 图片名称, 图片类型, 宽度, 高度, 图片位置) read-only under it
 //   更换背景图片           Button1Click: replace that row's picture by a horizontal JPG file
 //   返  回, close label    Button2Click: close
 //
@@ -14,6 +15,7 @@
 
 #include "platform/Window.h"
 
+class DetailPanel;
 class QLabel;
 class QTableView;
 class TextTable;
@@ -43,6 +45,7 @@ public slots:
 private:
     QTableView* view_;              // shows ListView_moban_beijing
     QLabel* Image_xianshizhaopian;  // the preview, 201 x 151 (its tool tip is the hint)
+    DetailPanel* details_;          // the six detail fields, shown
 
     QString Edit_xuhao;      // shown row: 编号
     QString Edit_mingcheng;  // shown row: picture name

@@ -345,18 +345,20 @@ void Form2::Button52Click() {
     ShowMessage("双击照片预览效果！");
 }
 
+// The arrows run the page commands with the page buttons disabled meanwhile, so that the
+// page cannot be turned a second time while it loads.
 void Form2::Button37Click() {
-    QWidget* arrow = findChild<QWidget*>("Button37");
-    arrow->setEnabled(false);
+    QWidget* previous = findChild<QWidget*>("Button20");
+    previous->setEnabled(false);
     Button20Click();
-    arrow->setEnabled(true);
+    previous->setEnabled(true);
 }
 
 void Form2::Button38Click() {
-    QWidget* arrow = findChild<QWidget*>("Button38");
-    arrow->setEnabled(false);
+    QWidget* next = findChild<QWidget*>("Button21");
+    next->setEnabled(false);
     Button21Click();
-    arrow->setEnabled(true);
+    next->setEnabled(true);
 }
 
 // ---- Not guarded.

@@ -46,6 +46,7 @@ const QList<EntryPoint>& EntryPoints() {
         {"Label_guanbi", {"Button3Click"}}, {"N19", {"Button3Click"}},
         {"Button37", {"Button37Click"}}, {"suiButton26", {"Button37Click"}}, {"N_shangyi_ye", {"Button37Click"}},
         {"Button38", {"Button38Click"}}, {"suiButton27", {"Button38Click"}}, {"N_xiayi_ye", {"Button38Click"}},
+        {"Button20", {"Button20Click"}}, {"Button21", {"Button21Click"}},
         {"N_diy_ye", {"Button49Click"}},
         {"N_moyi_ye", {"Button50Click"}},
         {"suiButton20", {"Button22Click"}}, {"Button41", {"Button22Click"}},

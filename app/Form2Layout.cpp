@@ -7,9 +7,9 @@
 // buttons; under the photo area the play bar (play, stop, the two time labels, the zoom
 // buttons); at the bottom the nine photo cells between their paging arrows.
 //
-// The skinned twins of the function buttons (suiButton1 ...) and the help entries exist
-// as hidden buttons: they are entry points by name, without a second visible copy of every
-// function.
+// The skinned twins of the function buttons (suiButton1 ...), the help entries and the page
+// buttons Button20 and Button21 (the arrows run their commands) exist as hidden buttons:
+// they are entry points by name, without a second visible copy of every function.
 
 #include <QHeaderView>
 #include <QLabel>
@@ -287,7 +287,7 @@ void Form2::buildHiddenEntryPoints() {
         {"suiButton16", "VCD"}, {"suiButton17", "播放"}, {"suiButton18", "停止"},
         {"suiButton19", "缩小"}, {"suiButton20", "放大"}, {"suiButton21", "默认"},
         {"suiButton23", "帮助"}, {"suiButton26", "上一页"}, {"suiButton27", "下一页"},
-        {"Button36", "帮助"}};
+        {"Button36", "帮助"}, {"Button20", "上一页"}, {"Button21", "下一页"}};
     for (const auto& [name, text] : buttons) addButton(box, name, text);
 }
 

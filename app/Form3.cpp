@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "app/DetailPanel.h"
 #include "app/DialogParts.h"
 #include "app/Form13.h"
 #include "app/Form18.h"
@@ -24,6 +25,26 @@
 namespace {
 // The file dialog's filter: JPG files, however the extension is spelled.
 const QString kPhotoFilter = QStringLiteral("添加照片文件(JPG) (*.jpg *.JPG *.Jpg)");
+
+// The photo table reads at a glance within its view: the short columns as wide as their
+// contents need, 位置 taking what is left (a long path shows its beginning).
+void SizePhotoColumns(QTableView* view) {
+    struct Width {
+        int column;
+        int pixels;
+    };
+    const Width widths[] = {{PhotoColumn::kCaption, 40}, {PhotoColumn::kName, 90}, {PhotoColumn::kFormat, 44},
+                            {PhotoColumn::kWidth, 48},   {PhotoColumn::kHeight, 48}, {PhotoColumn::kPlaced, 40}};
+    QHeaderView* header = view->horizontalHeader();
+    header->setMinimumSectionSize(20);
+    for (const Width& w : widths) {
+        header->setSectionResizeMode(w.column, QHeaderView::Fixed);
+        header->resizeSection(w.column, w.pixels);
+    }
+    header->setSectionResizeMode(PhotoColumn::kPath, QHeaderView::Stretch);
+    view->setTextElideMode(Qt::ElideMiddle);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 }  // namespace
 
 Form3::Form3(QWidget* parent) : Window("Form3", "添加照片", parent) {
@@ -55,6 +76,7 @@ Form3::Form3(QWidget* parent) : Window("Form3", "添加照片", parent) {
     photoView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     photoView_->verticalHeader()->hide();
     photoView_->setGeometry(12, 50, 460, 440);
+    SizePhotoColumns(photoView_);
     connect(photoView_, &QTableView::clicked, this, &Form3::ListView_daoru_zhaopianClick);
 
     ScrollBox_xianshizhaopianshi = new QWidget(this);
@@ -62,6 +84,11 @@ Form3::Form3(QWidget* parent) : Window("Form3", "添加照片", parent) {
     ScrollBox_xianshizhaopianshi->setGeometry(484, 50, 304, 228);
     Image_xianshizhaopian = new QLabel(ScrollBox_xianshizhaopianshi);
     Image_xianshizhaopian->setObjectName("Image_xianshizhaopian");
+    details_ = new DetailPanel(this,
+                               {{"Edit_xuhao", "序号"}, {"Edit_mingcheng", "照片"}, {"Edit_geshi", "格式"},
+                                {"Edit_kuandu", "宽度"}, {"Edit_gaodu", "高度"}, {"Edit_weizhi", "位置"}},
+                               ScrollBox_xianshizhaopianshi->width());
+    details_->move(ScrollBox_xianshizhaopianshi->x(), ScrollBox_xianshizhaopianshi->geometry().bottom() + 12);
 
     // Visible buttons forward to the hidden twins that carry the commands.
     QWidget* hidden = HiddenButtonBox(this);
@@ -69,21 +96,22 @@ Form3::Form3(QWidget* parent) : Window("Form3", "添加照片", parent) {
         const char* visible;
         const char* twin;
         const char* caption;
+        const char* twinCaption;
         void (Form3::*handler)();
     };
     const Command commands[] = {
-        {"Button5", "Button2", "添加照片", &Form3::Button2Click},
-        {"Button6", "Button3", "删除照片", &Form3::Button3Click},
-        {"Button7", "Button4", "全部删除", &Form3::Button4Click},
-        {"Button9", "Button10", "自动套版", &Form3::Button10Click},
-        {"Button8", "Button1", "返   回", &Form3::Button1Click},
+        {"Button5", "Button2", "添加照片", "添加照片", &Form3::Button2Click},
+        {"Button6", "Button3", "删除照片", "删除照片", &Form3::Button3Click},
+        {"Button7", "Button4", "全部删除", "全部删除", &Form3::Button4Click},
+        {"Button9", "Button10", "自动套版", "自动套版", &Form3::Button10Click},
+        {"Button8", "Button1", "返    回", "返   回", &Form3::Button1Click},
     };
     int left = 12;
     for (const Command& command : commands) {
         QPushButton* visible = DialogButton(command.visible, command.caption, this);
         visible->move(left, height() - 50);
         left += visible->width() + 12;
-        QPushButton* twin = HiddenButton(command.twin, command.caption, hidden);
+        QPushButton* twin = HiddenButton(command.twin, command.twinCaption, hidden);
         connect(twin, &QPushButton::clicked, this, command.handler);
         connect(visible, &QPushButton::clicked, twin, &QPushButton::click);
     }
@@ -155,6 +183,7 @@ void Form3::clearPreview() {
     Image_xianshizhaopian->setToolTip(QString());
     for (QString* field : {&Edit_xuhao, &Edit_mingcheng, &Edit_geshi, &Edit_kuandu, &Edit_gaodu, &Edit_weizhi})
         field->clear();
+    details_->clear();
 }
 
 void Form3::ListView_daoru_zhaopianClick() {
@@ -183,6 +212,7 @@ void Form3::setDetailFields(int row) {
     Edit_kuandu = photos.cell(row, PhotoColumn::kWidth);
     Edit_gaodu = photos.cell(row, PhotoColumn::kHeight);
     Edit_weizhi = photos.cell(row, PhotoColumn::kPath);
+    details_->setValues({Edit_xuhao, Edit_mingcheng, Edit_geshi, Edit_kuandu, Edit_gaodu, Edit_weizhi});
 }
 
 // ---- 删除照片, 全部删除

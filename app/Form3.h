@@ -9,10 +9,11 @@
 //   删除照片  Button3Click (Button6 forwards)   delete the selected photo, after asking
 //   全部删除  Button4Click (Button7 forwards)   delete every photo, after asking
 //   自动套版  Button10Click (Button9 forwards)  run the matching job on Form13
-//   返   回   Button1Click (Button8 forwards)   close
+//   返   回   Button1Click (Button8 "返    回")  close
 //   a click on a photo row                       ListView_daoru_zhaopianClick: show it
 //
-// Showing the window clears the candidate tables and their lists. The rules live in
+// A shown photo's six details (序号, 照片, 格式, 宽度, 高度, 位置) stand read-only under its
+// picture. Showing the window clears the candidate tables and their lists. The rules live in
 // photos/; the window asks, shows and renders.
 
 #include <QStringList>
@@ -20,6 +21,7 @@
 #include "photos/Matching.h"
 #include "platform/Window.h"
 
+class DetailPanel;
 class QLabel;
 class QTableView;
 class TextTable;
@@ -73,6 +75,7 @@ private:
     QTableView* photoView_;            // shows ListView_daoru_zhaopian
     QWidget* ScrollBox_xianshizhaopianshi;  // the preview box
     QLabel* Image_xianshizhaopian;     // the preview picture (its tool tip is the hint)
+    DetailPanel* details_;             // the six detail fields, shown
     QStringList OpenDialog_daoru_Files;  // files of the most recent add dialog
 
     QString Edit_xuhao;     // shown photo: 序号

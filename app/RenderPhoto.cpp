@@ -7,18 +7,19 @@
 
 #include "app/MainForm.h"
 #include "platform/Events.h"
+#include "platform/PathSeparator.h"
 
 namespace {
-int LastSeparator(const QString& path) {
-    return int(qMax(path.lastIndexOf('/'), path.lastIndexOf('\\')));
-}
-
-bool IsSeparator(QChar c) { return c == '/' || c == '\\'; }
-
-// "/", "\", "C:/", "C:\": a folder part (with its separator) that is a root.
+// A folder part (with its separator) that is a root: "/", and on Windows also "\", "C:/"
+// and "C:\".
 bool IsRootFolder(const QString& folder) {
+    if (folder == "/") return true;
+#ifdef Q_OS_WIN
     static const QRegularExpression drive("^[A-Za-z]:[/\\\\]$");
-    return folder == "/" || folder == "\\" || drive.match(folder).hasMatch();
+    return folder == "\\" || drive.match(folder).hasMatch();
+#else
+    return false;
+#endif
 }
 
 QSize PanelSize(const RenderPhotoRequest& request) {
@@ -36,7 +37,7 @@ QImage PaintPanel(QWidget* panel) {
 }  // namespace
 
 QString RendererPath(const QString& path) {
-    const int separator = LastSeparator(path);
+    const int separator = LastPathSeparator(path);
     if (separator < 0) return path;
     const QString folder = path.left(separator + 1);
     if (!IsRootFolder(folder)) return path;
@@ -44,7 +45,7 @@ QString RendererPath(const QString& path) {
 }
 
 PhotoPathParts SplitRendererPath(const QString& path) {
-    const int separator = LastSeparator(path);
+    const int separator = LastPathSeparator(path);
     if (separator < 0) return {QString(), path};
     QString folder = path.left(separator + 1);
     folder.chop(1);
@@ -53,7 +54,7 @@ PhotoPathParts SplitRendererPath(const QString& path) {
 
 QString JoinPhotoPath(const PhotoPathParts& parts) {
     if (parts.folder.isEmpty()) return parts.fileName;
-    if (IsSeparator(parts.folder.back())) return parts.folder + parts.fileName;
+    if (IsPathSeparator(parts.folder.back())) return parts.folder + parts.fileName;
     return parts.folder + "/" + parts.fileName;
 }
 

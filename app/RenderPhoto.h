@@ -44,16 +44,17 @@ inline constexpr int kRenderTimeLimitMs = 10000;
 
 // The root-folder rule of the path handed to the renderer. The renderer splits a path into
 // folder and file name and takes one trailing separator off the folder, so a photo whose
-// folder is a root ("/", "C:/", "C:\") is handed over with the separator doubled
-// ("/a.jpg" -> "//a.jpg"): its folder then keeps its root separator. Other paths are
-// handed over as they are.
+// folder is a root ("/"; on Windows also "C:/", "C:\") is handed over with the separator
+// doubled ("/a.jpg" -> "//a.jpg"): its folder then keeps its root separator. Other paths
+// are handed over as they are. Paths are split only at this system's separator
+// (platform/PathSeparator.h), so "back\slash.jpg" is one file name here.
 QString RendererPath(const QString& path);
 
 struct PhotoPathParts {
     QString folder;    // without the one trailing separator the renderer takes off
     QString fileName;
 };
-// The renderer's split: folder = everything before the last separator ("/" or "\") with
+// The renderer's split: folder = everything before the last separator with
 // one trailing separator taken off, file name = the rest. A path without separator has an
 // empty folder.
 PhotoPathParts SplitRendererPath(const QString& path);

@@ -31,6 +31,8 @@ TEST_F(BackgroundWindow, PreviewFitsThePictureWithItsBorder) {
         EXPECT_EQ(previewSize(), QSize(193, 145) + QSize(6, 6));  // 1600 x 1200
         EXPECT_EQ(form21->preview()->toolTip(), "第1张, 背景图片名称: wide");
         EXPECT_EQ(form21->field("Edit_kuandu"), "1600");
+        EXPECT_EQ(form21->field("Edit_weizhi"), file("photos/wide.jpg"));
+        expectDetailsShown(*form21, form21->preview());
 
         // A row without a picture says so and shows nothing.
         for (int column = BackgroundColumn::kPicture; column <= BackgroundColumn::kPath; ++column)
@@ -39,6 +41,8 @@ TEST_F(BackgroundWindow, PreviewFitsThePictureWithItsBorder) {
         form21->ListView_moban_beijingClick();
         EXPECT_TRUE(form21->preview()->pixmap().isNull());
         EXPECT_EQ(messages_.value(messages_.size() - 1), "当前选中项没有添加背景图片文件！");
+        EXPECT_EQ(form21->field("Edit_kuandu"), "");
+        expectDetailsShown(*form21, form21->preview());
     });
 }
 

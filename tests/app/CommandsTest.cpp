@@ -87,6 +87,7 @@ const QList<Entry> kEntries = {
     {"N_shangyi_ye", {"Button37Click"}, true},
     {"Button38", {"Button38Click"}, true}, {"suiButton27", {"Button38Click"}, true},
     {"N_xiayi_ye", {"Button38Click"}, true},
+    {"Button20", {"Button20Click"}, true}, {"Button21", {"Button21Click"}, true},
     {"N_diy_ye", {"Button49Click"}, true}, {"N_moyi_ye", {"Button50Click"}, true},
     {"suiButton20", {"Button22Click"}, true}, {"Button41", {"Button22Click"}, true},
     {"suiButton19", {"Button23Click"}, true}, {"Button40", {"Button23Click"}, true},
@@ -198,6 +199,44 @@ TEST_F(Commands, EveryEntryPointReachesItsCommand) {
         EXPECT_EQ(desktop_->openedExternally(),
                   QStringList({"https://lumora.example/", "https://lumora.example/", "https://lumora.example/templates"}));
         EXPECT_EQ(desktop_->modalsShown().count("Form16"), 2);
+    });
+}
+
+namespace {
+// Records every change of a widget's enabled state, in order.
+class EnabledLog : public QObject {
+public:
+    explicit EnabledLog(QWidget* widget) : widget_(widget) { widget->installEventFilter(this); }
+    QList<bool> changes;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget_ && event->type() == QEvent::EnabledChange) changes.append(widget_->isEnabled());
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+};
+}  // namespace
+
+// Each arrow disables the page button whose command it runs, not itself, while it runs.
+TEST_F(Commands, TheArrowsDisableThePageButtonTheyRun) {
+    addLibrary(1);
+    run([&](Form2& main) {
+        const struct {
+            const char* arrow;
+            const char* page;
+        } cases[] = {{"Button37", "Button20"}, {"Button38", "Button21"}};
+        for (const auto& c : cases) {
+            QWidget* arrow = main.findChild<QWidget*>(c.arrow);
+            QWidget* page = main.findChild<QWidget*>(c.page);
+            ASSERT_TRUE(arrow && page) << c.arrow;
+            EnabledLog arrowLog(arrow), pageLog(page);
+            main.runCommand(QString(c.arrow) + "Click");
+            EXPECT_EQ(pageLog.changes, QList<bool>({false, true})) << c.arrow;
+            EXPECT_TRUE(arrowLog.changes.isEmpty()) << c.arrow;
+        }
     });
 }
 

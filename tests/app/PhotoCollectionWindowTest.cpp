@@ -1,6 +1,12 @@
 // Form3 and the jobs of Form13: adding photos, showing, deleting, 自动套版.
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
 
 #include "app/Form13.h"
 #include "app/Form2.h"
@@ -9,6 +15,7 @@
 #include "photos/PhotoCollection.h"
 #include "photos/PhotoTable.h"
 #include "photos/SlotTable.h"
+#include "platform/Events.h"
 #include "platform/TextTable.h"
 #include "tests/app/PhotoWindowsFixture.h"
 
@@ -29,6 +36,7 @@ TEST_F(PhotoWindows, AddingKeepsEveryReadablePhotoUprightAndNamesTheSkippedFiles
         photo("square.JPG", {1000, 1000}),
         WriteTruncatedJpeg(file("photos/cut.jpg")),
         photo("tall.jpg", {900, 1600}),
+        photo("back\\slash.jpg", {1200, 900}),  // "\" is an ordinary character of a name
     };
     run([&](Form2& main) {
         desktop_->queueModalAction("Form3", [&](Window& w) {
@@ -38,14 +46,14 @@ TEST_F(PhotoWindows, AddingKeepsEveryReadablePhotoUprightAndNamesTheSkippedFiles
         main.runCommand("Button6Click");
 
         const TextTable& photos = table("Form3", "ListView_daoru_zhaopian");
-        EXPECT_EQ(Column(photos, PhotoColumn::kName), QStringList({"wide", "turned", "square", "tall"}));
-        EXPECT_EQ(Column(photos, PhotoColumn::kCaption), QStringList({"1", "2", "3", "4"}));
+        EXPECT_EQ(Column(photos, PhotoColumn::kName), QStringList({"wide", "turned", "square", "tall", "back\\slash"}));
+        EXPECT_EQ(Column(photos, PhotoColumn::kCaption), QStringList({"1", "2", "3", "4", "5"}));
         EXPECT_EQ(photos.row(1), QStringList({"2", "turned", ".jpg", "3000", "4000", files[1], "完成"}));
         EXPECT_EQ(PhotoFormat(photos, 2), ".JPG");
-        EXPECT_EQ(Column(photos, PhotoColumn::kPlaced), QStringList(4, "完成"));
+        EXPECT_EQ(Column(photos, PhotoColumn::kPlaced), QStringList(5, "完成"));
         // Square and wide photos are the horizontal ones.
         EXPECT_EQ(Column(table("Form8", "ListView_qubu_hengzhao"), HorizontalPhotoColumn::kPhotoRow),
-                  QStringList({"0", "2"}));
+                  QStringList({"0", "2", "4"}));
 
         const TextTable& used = table("Form8", "ListView_moban_shiyong");
         ASSERT_GT(used.rowCount(), 0);
@@ -60,7 +68,7 @@ TEST_F(PhotoWindows, AddingKeepsEveryReadablePhotoUprightAndNamesTheSkippedFiles
         ASSERT_NE(first, nullptr);
         EXPECT_FALSE(first->pixmap().isNull());
         EXPECT_TRUE(first->toolTip().endsWith("第1张, 照片名称: wide")) << first->toolTip().toStdString();
-        EXPECT_TRUE(main.findChild<QLabel*>("Image5")->pixmap().isNull());
+        EXPECT_TRUE(main.findChild<QLabel*>("Image6")->pixmap().isNull());
         EXPECT_EQ(main.field("FirstPageLoadWord"), "jieshu");
         EXPECT_TRUE(desktop_->modalsTimedOut().isEmpty()) << desktop_->modalsTimedOut().join(" ").toStdString();
     });
@@ -88,6 +96,7 @@ TEST_F(PhotoWindows, ASquarePhotoIsShownWidthFirstInItsFrame) {
             form3->ListView_daoru_zhaopianClick();
             EXPECT_EQ(preview->pixmap().size(), c.picture + QSize(6, 6)) << c.row;
             EXPECT_EQ(form3->field("Edit_mingcheng"), PhotoName(*form3->ListView_daoru_zhaopian, c.row));
+            expectDetailsShown(*form3, form3->findChild<QWidget*>("ScrollBox_xianshizhaopianshi"));
             EXPECT_EQ(preview->toolTip(), "第" + QString::number(c.row + 1) + "张, 照片名称: " +
                                               PhotoName(*form3->ListView_daoru_zhaopian, c.row));
         }
@@ -96,6 +105,30 @@ TEST_F(PhotoWindows, ASquarePhotoIsShownWidthFirstInItsFrame) {
         form3->ListView_daoru_zhaopianClick();
         EXPECT_TRUE(preview->pixmap().isNull());
         EXPECT_EQ(form3->field("Edit_weizhi"), "");
+        expectDetailsShown(*form3, form3->findChild<QWidget*>("ScrollBox_xianshizhaopianshi"));
+    });
+}
+
+// Every column of the photo table, 位置 and 套版 included, is in view without a scroll, and
+// the visible buttons carry their captions.
+TEST_F(PhotoWindows, ThePhotoTableFitsItsViewAndTheButtonsReadAsGiven) {
+    buildTestLibrary();
+    const QStringList files = {photo("一张名字相当长的海边日落照片.jpg", {1600, 900})};
+    run([&](Form2& main) {
+        desktop_->queueModalAction("Form3", [&](Window& w) {
+            addPhotos(files);
+            processPendingEvents();
+            const auto* view = w.findChild<QTableView*>("ListView_daoru_zhaopian");
+            ASSERT_NE(view, nullptr);
+            EXPECT_LE(view->horizontalHeader()->length(), view->viewport()->width());
+            for (int column = 0; column < view->model()->columnCount(); ++column)
+                EXPECT_GT(view->columnWidth(column), 0) << column;
+            EXPECT_EQ(w.findChild<QPushButton*>("Button8")->text(), "返    回");
+            EXPECT_EQ(w.findChild<QPushButton*>("Button1")->text(), "返   回");
+            w.accept();
+        });
+        main.runCommand("Button6Click");
+        EXPECT_EQ(desktop_->modalsShown().count("Form3"), 1);
     });
 }
 
@@ -197,6 +230,43 @@ TEST_F(PhotoWindows, PhotosNoTemplateCanTakeEndTheJobWithOneMessageOfHowMany) {
         Windows::get<Form3>()->Button10Click();
         EXPECT_EQ(messages_, QStringList({UnplacedPhotosMessage(2)}));
         EXPECT_EQ(Windows::get<Form13>()->lastMatching().passes, 1);
+    });
+}
+
+// The progress window stays open until its job has run, however a person tries to close it
+// before the first tick; each job's result is its own.
+TEST_F(PhotoWindows, AJobWindowClosedBeforeItsTickStillRunsItsJob) {
+    addLibrary(1);
+    const QStringList files = {photo("wide.jpg", {1600, 900}), photo("tall.jpg", {900, 1600})};
+    const auto closeAtOnce = [](Window& w) {
+        QWidget* close = w.findChild<QWidget*>("Label_guanbi");
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(close, &press);
+        QCoreApplication::sendEvent(close, &release);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &escape);
+        w.close();
+        EXPECT_TRUE(w.isVisible());
+    };
+    run([&](Form2&) {
+        desktop_->queueModalAction("Form13", closeAtOnce);
+        addPhotos(files);
+        const TextTable& photos = *Windows::get<Form3>()->ListView_daoru_zhaopian;
+        EXPECT_EQ(Column(photos, PhotoColumn::kName), QStringList({"wide", "tall"}));
+        EXPECT_EQ(messages_, QStringList({UnplacedPhotosMessage(1)}));
+
+        // 自动套版 places nothing more; an answer left from the add job (one photo placed)
+        // must not stand in for it.
+        messages_.clear();
+        desktop_->queueModalAction("Form13", closeAtOnce);
+        Windows::get<Form3>()->Button10Click();
+        EXPECT_EQ(Windows::get<Form13>()->lastMatching().placed, 0);
+        EXPECT_EQ(Windows::get<Form13>()->lastMatching().passes, 1);
+        EXPECT_EQ(messages_, QStringList({UnplacedPhotosMessage(1)}));
+        EXPECT_EQ(desktop_->modalsShown().count("Form13"), 2);
     });
 }
 

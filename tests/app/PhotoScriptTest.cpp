@@ -52,6 +52,11 @@ TEST_F(PhotoScript, AddsPhotosOfEveryShapeToTheShippedLibraryAndPlacesThemAll) {
         "  run Button2Click\n"
         "end\n"
         "run Form2.Button6Click\n"
+        "in Form21\n"
+        "  click ListView_moban_beijing 1\n"
+        "  print field Edit_weizhi\n"
+        "end\n"
+        "run Form2.Button48Click\n"
         "print table Form3.ListView_daoru_zhaopian\n"
         "print table Form8.ListView_moban_shiyong\n"
         "print table Form8.ListView_moban_shiyong_canshu\n"
@@ -80,6 +85,9 @@ TEST_F(PhotoScript, AddsPhotosOfEveryShapeToTheShippedLibraryAndPlacesThemAll) {
     const QList<QStringList> backgrounds = PrintedTable(run.output, "Form21.ListView_moban_beijing");
     EXPECT_EQ(backgrounds.size(), used.size());
     for (const QStringList& row : backgrounds) EXPECT_FALSE(row.value(8).isEmpty());
+    // Clicking the first background row shows its picture's details.
+    EXPECT_TRUE(run.output.contains("Edit_weizhi\t" + backgrounds.value(0).value(8) + "\n"))
+        << run.output.toStdString();
     EXPECT_TRUE(run.output.contains("# messages\n")) << run.output.toStdString();
     EXPECT_FALSE(run.output.contains("没有找到可以使用的模板")) << run.output.toStdString();
 }

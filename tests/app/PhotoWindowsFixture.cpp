@@ -1,6 +1,7 @@
 #include "tests/app/PhotoWindowsFixture.h"
 
 #include <QDir>
+#include <QLineEdit>
 
 #include "app/Form17.h"
 #include "app/Form3.h"
@@ -36,4 +37,18 @@ TextTable& PhotoWindows::table(const char* window, const char* name) {
     EXPECT_NE(found, nullptr) << window << "." << name;
     static TextTable none;
     return found ? *found : none;
+}
+
+void PhotoWindows::expectDetailsShown(const Window& window, const QWidget* picture) {
+    const QRect pictureArea(picture->mapTo(&window, QPoint(0, 0)), picture->size());
+    for (const char* name : {"Edit_xuhao", "Edit_mingcheng", "Edit_geshi", "Edit_kuandu", "Edit_gaodu", "Edit_weizhi"}) {
+        const auto* edit = window.findChild<QLineEdit*>(name);
+        ASSERT_NE(edit, nullptr) << name;
+        EXPECT_TRUE(edit->isVisibleTo(&window)) << name;
+        EXPECT_TRUE(edit->isReadOnly()) << name;
+        EXPECT_EQ(edit->text(), window.field(name)) << name;
+        const QRect area(edit->mapTo(&window, QPoint(0, 0)), edit->size());
+        EXPECT_TRUE(window.rect().contains(area)) << name;
+        EXPECT_FALSE(area.intersects(pictureArea)) << name;
+    }
 }

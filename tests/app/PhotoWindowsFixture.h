@@ -22,6 +22,9 @@ public:
     void answerNextQuestionOk();
 
     static TextTable& table(const char* window, const char* name);
+    // The six detail fields of a photo window (Edit_xuhao ... Edit_weizhi) are shown
+    // read-only inside the window, clear of `picture`, each showing its hidden field.
+    static void expectDetailsShown(const Window& window, const QWidget* picture);
 
     QStringList questions_;
 };

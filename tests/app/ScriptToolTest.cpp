@@ -1,6 +1,7 @@
 // lumora-script: the real program run from a script over a test library.
 
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "tests/app/ProgramFixture.h"
@@ -72,9 +73,28 @@ TEST_F(ScriptTool, AFaultyStepIsNamedAndEndsTheRunWithStatusOne) {
     EXPECT_TRUE(unreadable.errors.contains("line 1: in without end")) << unreadable.errors.toStdString();
 }
 
-TEST_F(ScriptTool, AMissingLibraryEndsBeforeTheMainWindowWithStatusTwo) {
-    const ToolRun run = runScript("echo hello\n");
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.errors.contains("ended before its main window opened"));
+// A program that ends before its main window is open (no library), or while it opens (a
+// start-up archive of the wrong size), runs no step and ends with status 2.
+TEST_F(ScriptTool, AProgramThatEndsBeforeItsMainWindowIsOpenEndsWithStatusTwo) {
+    const struct {
+        const char* what;
+        std::function<void(ProgramFixture&)> library;
+    } cases[] = {
+        {"no library", [](ProgramFixture&) {}},
+        {"a start-up archive one byte short",
+         [](ProgramFixture& f) {
+             f.addLibrary(1);
+             f.addStartupArchive("k_r_d_p_w_e_o_t_g_r_w_u_i", 29953);
+         }},
+    };
+    for (const auto& c : cases) {
+        freshStart();
+        c.library(*this);
+        const ToolRun run = runScript("echo hello\n");
+        EXPECT_EQ(run.exitCode, 2) << c.what;
+        EXPECT_TRUE(run.errors.contains("ended before its main window opened")) << c.what << ": "
+                                                                              << run.errors.toStdString();
+        EXPECT_FALSE(run.output.contains("hello")) << c.what;
+    }
 }
 }  // namespace

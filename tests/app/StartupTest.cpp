@@ -1,15 +1,18 @@
 // Start-up: the single instance, the loading chain over the library, the main window's
 // opening with the start-up animation, and the failed checks that end the program.
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
 #include <QFile>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QProgressBar>
 #include <QSysInfo>
 
 #include "app/AllWindows.h"
+#include "platform/Events.h"
 #include "platform/FlashPlayer.h"
 #include "platform/InstanceLock.h"
 #include "platform/CaptionBar.h"
@@ -57,6 +60,21 @@ TEST_F(Startup, ALockLeftByACrashedCopyDoesNotBlockTheNextStart) {
     EXPECT_FALSE(Program::ended());
     EXPECT_TRUE(Windows::get<Form1>()->isVisible());
     EXPECT_TRUE(Windows::get<Form1>()->timer1()->enabled());
+}
+
+// Esc on the loading window neither hides it nor stops the loading chain.
+TEST_F(Startup, EscapeOnTheLoadingWindowDoesNothing) {
+    addLibrary(1);
+    program_ = std::make_unique<Program>();
+    program_->start();
+    Form1* loading = Windows::get<Form1>();
+    ASSERT_TRUE(loading->isVisible());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(loading, &escape);
+    processPendingEvents();
+    EXPECT_TRUE(loading->isVisible());
+    EXPECT_TRUE(loading->timer1()->enabled());
+    EXPECT_FALSE(Program::ended());
 }
 
 TEST_F(Startup, LoadsTheLibraryAndOpensTheMainWindowOverAFreshWorkingFolder) {

@@ -9,6 +9,7 @@
 #include "platform/GbkText.h"
 #include "platform/TextTable.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/Tools.h"
 
 namespace {
 using Row = std::pair<QString, QString>;  // 位置, 歌词
@@ -153,6 +154,29 @@ TEST(LoadLrcFile, ALoadReplacesThePreviousFile) {
     ASSERT_TRUE(LoadLrcFile(dir.write("b.lrc", "[00:03]c\n"), t.tables(), error));
     EXPECT_EQ(t.timelineRows(), (std::vector<Row>{{"00:00", ""}, {"00:03", "c"}}));
     EXPECT_EQ(FindLyricLine(TextTable(LyricTimelineCaptions()), "00:00"), -1);
+}
+
+TEST(LoadLrcFile, ReadsTheShippedSampleLyrics) {
+    Tables t;
+    QString error;
+    ASSERT_TRUE(LoadLrcFile(BinDir() + U("/yinyuegeciwenjian/春日.lrc"), t.tables(), error)) << error.toStdString();
+    const TextTable& timeline = t.timeline();
+    ASSERT_GT(timeline.rowCount(), 5);
+    EXPECT_EQ(timeline.cell(0, 0), "00:00");
+    // Every timed line carries Chinese text and is found at its second, unless a row above
+    // it holds the same second (the start row holds 00:00); the four headers come last.
+    const int headers = timeline.rowCount() - 4;
+    for (int row = 1; row < headers; ++row) {
+        EXPECT_FALSE(LyricLineText(timeline, row).contains(QChar(0xFFFD))) << row;
+        const QString clock = timeline.cell(row, 0).left(5);
+        int first = 0;
+        while (!timeline.cell(first, 0).startsWith(clock)) ++first;
+        EXPECT_EQ(FindLyricLine(timeline, clock), first) << row;
+    }
+    EXPECT_EQ(LyricLineText(timeline, 2), U("春风吹过窗前的小路"));
+    QStringList keys;
+    for (int row = headers; row < timeline.rowCount(); ++row) keys.append(timeline.cell(row, 0));
+    EXPECT_EQ(keys, QStringList({"ti", "ar", "al", "by"}));
 }
 
 TEST(FormatClock, WritesMinutesAndSecondsModuloAnHour) {

@@ -35,3 +35,15 @@ TEST(DecodeTextFile, ReadsEveryEncodingLyricsComeIn) {
     };
     for (const Case& c : cases) EXPECT_EQ(DecodeTextFile(c.bytes), text) << c.what;
 }
+
+TEST(DecodeTextFile, AByteOrderMarkDecidesOnlyWhenTheRestIsValid) {
+    // GBK text behind bytes that look like a mark: UTF-8's mark before bytes that are no
+    // UTF-8, and UTF-16's mark before an odd number of bytes.
+    const QByteArray gbk = EncodeGbk(QString::fromUtf8("春风"));
+    const QByteArray cases[] = {
+        QByteArray("\xEF\xBB\xBF") + gbk,
+        QByteArray("\xFF\xFE") + gbk + "a",
+        QByteArray("\xFE\xFF") + gbk + "a",
+    };
+    for (const QByteArray& bytes : cases) EXPECT_EQ(DecodeTextFile(bytes), DecodeGbk(bytes)) << bytes.toHex().constData();
+}

@@ -13,8 +13,8 @@ const QHash<QString, Arity>& Verbs() {
     static const QHash<QString, Arity> verbs = {
         {"run", {1, 1}},     {"files", {0, -1}},     {"folder", {0, 1}}, {"answer", {1, 1}},
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
-        {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},
-        {"play", {0, 0}},    {"frames", {1, 1}},
+        {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},  {"click", {2, 2}},
+        {"pick", {1, 2}},    {"select", {2, 2}},     {"play", {0, 0}},   {"frames", {1, 1}},
     };
     return verbs;
 }
@@ -24,18 +24,22 @@ QString CheckWords(const QString& verb, const QStringList& words) {
         return "answer takes yes or cancel";
     if (verb == "print") {
         const QString what = words[0];
-        const bool named = what == "table" || what == "field";
+        const bool named = what == "table" || what == "field" || what == "label";
         const bool plain = what == "messages" || what == "questions" || what == "modals" ||
                            what == "opened" || what == "fields" || what == "times";
         if (named && words.size() != 2) return "print " + what + " takes WINDOW.NAME";
         if (what == "fields" && words.size() != 2) return "print fields takes WINDOW";
         if (!named && !plain)
-            return "print takes table, field, fields, messages, questions, modals, opened or times";
+            return "print takes table, field, label, fields, messages, questions, modals, opened or times";
         if (plain && what != "fields" && words.size() != 1) return "print " + what + " takes nothing more";
     }
     if (verb == "frames" && words[0] != "end") {
         bool ok = false;
         if (words[0].toInt(&ok) < 0 || !ok) return "frames takes a number of frames or end";
+    }
+    if (verb == "click") {
+        bool ok = false;
+        if (words[1].toInt(&ok) < 1 || !ok) return "click takes WINDOW.LIST and a row number from 1";
     }
     if (verb == "wait" && !words.isEmpty()) {
         bool ok = false;

@@ -18,11 +18,17 @@
 // the script is skipped); 2 when the script cannot be read or the program ended before
 // its main window opened.
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -51,6 +57,67 @@ void Error(const QString& text) {
 
 QString OneLine(QString text) { return text.replace('\n', "\\n"); }
 
+// ---- Controls: picking in a list, on a slider or a radio button, selecting a row, and
+// printing a label as it shows.
+
+// "pick WINDOW.CONTROL [VALUE]": a list selects the item with the text VALUE, a slider
+// moves to VALUE, a button is clicked.
+QString PickControl(Window& window, const QString& name, const QString& value) {
+    QWidget* control = window.findChild<QWidget*>(name);
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        const int index = list->findText(value);
+        if (index < 0) return "no item " + value + " in " + name;
+        list->setCurrentIndex(index);
+        return {};
+    }
+    if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
+        bool ok = false;
+        const int position = value.toInt(&ok);
+        if (!ok) return "a slider takes a number";
+        slider->setValue(position);
+        return {};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        if (!button->isEnabled()) return name + " is disabled";
+        button->click();
+        return {};
+    }
+    return "no list, slider or button " + name;
+}
+
+// "select WINDOW.VIEW ROW": selects the 1-based row of a table and clicks it; 0 clears.
+QString SelectRow(Window& window, const QString& name, const QString& rowWord) {
+    auto* view = window.findChild<QAbstractItemView*>(name);
+    if (!view || !view->model()) return "no table view " + name;
+    bool ok = false;
+    const int row = rowWord.toInt(&ok) - 1;
+    if (!ok || row < -1 || row >= view->model()->rowCount()) return "no row " + rowWord + " in " + name;
+    if (row < 0) {
+        view->clearSelection();
+        return {};
+    }
+    const QModelIndex index = view->model()->index(row, 0);
+    view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->setCurrentIndex(index);
+    emit view->clicked(index);
+    return {};
+}
+
+// "print label WINDOW.LABEL": text, place and size, font and colour, tab-separated.
+QString LabelLine(const QLabel& label) {
+    const QFont font = label.font();
+    const QRect box = label.geometry();
+    QStringList style;
+    if (font.bold()) style << "bold";
+    if (font.italic()) style << "italic";
+    return QString("%1\t%2,%3 %4x%5\t%6 %7px %8\t%9")
+        .arg(OneLine(label.text()))
+        .arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())
+        .arg(font.family()).arg(font.pixelSize())
+        .arg(style.isEmpty() ? "regular" : style.join(' '))
+        .arg(label.palette().color(QPalette::WindowText).name());
+}
+
 class Driver;
 
 // The scripted desktop with the driver's defaults for the message and question boxes and
@@ -73,6 +140,9 @@ public:
     void setDesktop(DriverDesktop* desktop) { desktop_ = desktop; }
 
     void runMain(const std::vector<ScriptStep>& steps, Window& main) {
+        // A failed check while the main window opens (a start-up archive of the wrong
+        // size) ends the program before this runs: the main window never opened.
+        if (Program::ended()) return;
         mainOpened_ = true;
         runSteps(steps, &main);
         if (Program::ended() || !main.isVisible()) return;
@@ -180,14 +250,25 @@ private:
         }
         Window* window = nullptr;
         QString name;
-        if (verb == "print" && words[0] != "table" && words[0] != "field") return print(words);
+        if (verb == "print" && words[0] != "table" && words[0] != "field" && words[0] != "label")
+            return print(words);
         const QString target = verb == "print" ? words[1] : words[0];
         if (QString bad = resolve(target, here, &window, &name); !bad.isEmpty()) return bad;
         if (verb == "run") return run(*window, name);
+        if (verb == "pick") return PickControl(*window, name, words.value(1));
+        if (verb == "select") return SelectRow(*window, name, words[1]);
+        if (verb == "print" && words[0] == "label") {
+            const QLabel* label = window->findChild<QLabel*>(name);
+            if (!label) return "no label " + target;
+            Out() << window->name() << "." << name << "\t" << LabelLine(*label) << "\n";
+            Out().flush();
+            return {};
+        }
         if (verb == "set") {
             if (!window->setField(name, words.value(1))) return "no field " + target;
             return {};
         }
+        if (verb == "click") return click(*window, name, words[1].toInt());
         if (verb == "screenshot") {
             if (!window->grab().save(path(words[1]))) return "could not save " + words[1];
             return {};
@@ -241,6 +322,24 @@ private:
             return {};
         }
         if (!window.invokeHandler(handler)) return "no handler " + handler + " in " + window.name();
+        return {};
+    }
+
+    // Clicks row `row` (from 1) of the list `list` of `window` as a person would: the row
+    // is selected and the list's click handler runs.
+    QString click(Window& window, const QString& list, int row) {
+        auto* view = window.findChild<QAbstractItemView*>(list);
+        if (!view || !view->model()) return "no list " + list + " in " + window.name();
+        const QModelIndex index = view->model()->index(row - 1, 0);
+        if (!index.isValid()) return QString("no row %1 in %2").arg(row).arg(list);
+        view->scrollTo(index);
+        const QPointF at = view->visualRect(index).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &press);
+        QCoreApplication::sendEvent(view->viewport(), &release);
         return {};
     }
 
