@@ -181,7 +181,9 @@ void AlbumPreview::Button17Click() {
     setPlayButtonsEnabled(false, true);
 }
 
-// The first song and its lyric file; the music timer.
+// The first song and its lyric file; the music timer. The songs and lyric files join here
+// and in Timer_bofang_yinyueTimer once the music player and the lyric windows are in the
+// program; until then an album plays without sound and without a lyric line.
 void AlbumPreview::startMusic() {
     state_.Edit_yinyue_leijia = "0";
     state_.Edit_geci_leijia = state_.Edit_yinyue_leijia;
@@ -338,7 +340,7 @@ void AlbumPreview::endAlbum() {
     }
 }
 
-// ---- Music and lyrics.
+// ---- Music and lyrics (see startMusic).
 
 void AlbumPreview::Timer_bofang_yinyueTimer() {}
 

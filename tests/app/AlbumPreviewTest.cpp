@@ -8,7 +8,9 @@
 #include <QTimer>
 
 #include "app/AlbumPreview.h"
+#include "app/Form17.h"
 #include "app/Form2.h"
+#include "photos/PhotoTable.h"
 #include "photos/SlotTable.h"
 #include "platform/FlashPlayer.h"
 #include "platform/FolderWipe.h"
@@ -217,6 +219,30 @@ TEST_F(AlbumPreviewWindow, RefusalsLeaveThePreviewIdle) {
         EXPECT_EQ(messages_, QStringList{"没有照片匹配已完成的模板,无法播放相册！"});
         EXPECT_FALSE(main.state().playing());
         EXPECT_TRUE(enabled(main, "Button33"));
+    });
+}
+
+// Photos not yet placed: the question first; on OK the matching job and the build run and
+// the album waits for the next 播放; on Cancel nothing happens.
+TEST_F(AlbumPreviewWindow, UnplacedPhotosAreOfferedToMatchingBeforePlaying) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotos({photo("wide.jpg", {1600, 900}), photo("second.jpg", {1600, 900})});
+        TextTable& photos = table("Form3", "ListView_daoru_zhaopian");
+        photos.setCell(1, PhotoColumn::kPlaced, QString());
+
+        desktop_->queueModalAction("Form17", [](Window& w) { static_cast<Form17&>(w).Button2Click(); });
+        main.Button17Click();  // the question is cancelled
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_FALSE(desktop_->modalsShown().contains("Form12"));
+
+        answerNextQuestionOk();
+        main.Button17Click();
+        ASSERT_EQ(questions_.size(), 1);
+        EXPECT_EQ(questions_[0], "有 1 张照片没有与模板匹配,是否自动完成照片与模板的匹配?");
+        EXPECT_TRUE(desktop_->modalsShown().contains("Form12"));  // built, not played
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_GT(table("Form2", "ListBox_yijing_wancheng_shiyongmoban_hanghao").rowCount(), 0);
     });
 }
 
