@@ -8,11 +8,6 @@
 #include <algorithm>
 #include <rlottie.h>
 
-#ifdef Q_OS_LINUX
-#include <dlfcn.h>
-#include <link.h>
-#endif
-
 #include "platform/MoviePictures.h"
 
 namespace {
@@ -50,31 +45,6 @@ QByteArray ReadPictureFile(const QString& path) {
     if (path.isEmpty() || QFileInfo(path).size() > kMaxPictureBytes) return {};
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// rlottie decodes pictures with a loader it opens as a plugin ("rlottie/image-loader.so")
-// the first time a movie has one, and closes it again while the process exits. Closing
-// frees the loader's thread-local storage at a moment when memory checkers of the process
-// (LeakSanitizer) still scan it, and they crash at exit. Once the loader is open, it is
-// marked to stay until the process is gone, which is all the closing would have achieved.
-void KeepPictureLoaderLoaded() {
-#ifdef Q_OS_LINUX
-    static bool kept = false;
-    if (kept) return;
-    QByteArray loader;
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void* found) {
-            const QByteArray name(info->dlpi_name ? info->dlpi_name : "");
-            if (!name.contains("rlottie/") || !name.endsWith(".so")) return 0;
-            *static_cast<QByteArray*>(found) = name;
-            return 1;
-        },
-        &loader);
-    if (loader.isEmpty()) return;
-    // RTLD_NOLOAD only raises the flags of the module already open; the count it takes is
-    // never given back, so the module stays as long as the process.
-    kept = dlopen(loader.constData(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE) != nullptr;
-#endif
 }
 
 QImage TransparentPixel() {
@@ -229,6 +199,5 @@ bool FlashPlayer::prepare(QSize size) {
                                                   QFile::encodeName(resources).toStdString(),
                                                   false);
     for (const AssetBitmap& bitmap : bitmaps) QFile::remove(bitmapFolder_->filePath(bitmap.fileName));
-    if (!bitmaps.isEmpty()) KeepPictureLoaderLoaded();
     return animation_ != nullptr;
 }

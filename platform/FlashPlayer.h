@@ -20,10 +20,6 @@
 // movie and its pictures are kept in memory: the files may be deleted or replaced once
 // Movie has answered, and loading the same path again reads the files anew.
 //
-// rlottie's picture decoder is a plugin it opens at the first movie with pictures; the
-// player keeps it open until the process ends (closing it during exit frees thread-local
-// storage that LeakSanitizer still scans, and makes it crash).
-//
 // When the control is resized, the pictures are prepared again for the new size at the
 // next paint, so a picture is always drawn 1 : 1 at rest and never shrunk by rlottie.
 
