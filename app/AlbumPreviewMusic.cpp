@@ -95,6 +95,13 @@ void AlbumPreview::Timer_bofang_yinyueTimer() {
                                               LyricLineText(*main->ListView_LRC_3, line), area->size());
             look.box.translate(area->pos());
             ApplyLyricSettings(*controls_.lyricLine, look);
+            // The label's own measure of the text can be wider than the look's (the window's
+            // style): grow it about the same centre so the line is never cut.
+            const QSize need = controls_.lyricLine->sizeHint();
+            if (need.width() > look.box.width() || need.height() > look.box.height()) {
+                const QSize grown = need.expandedTo(look.box.size());
+                controls_.lyricLine->setGeometry(QRect(QPoint(look.box.center().x() - grown.width() / 2, look.box.top()), grown));
+            }
             controls_.lyricLine->show();
             controls_.lyricLine->raise();
         }

@@ -330,7 +330,9 @@ TEST_F(AlbumPreviewWindow, MusicShorterThanTheAlbumLoopsAndTheLyricFileFollowsTh
         const LyricLook look =
             ComputeLyricLook(Windows::get<Form5>()->settingsTable(), 0, "第一首", area->size());
         EXPECT_EQ(line->font().pointSize(), look.font.pointSize());
-        EXPECT_EQ(line->geometry(), look.box.translated(area->pos()));
+        EXPECT_EQ(line->geometry().top(), look.box.translated(area->pos()).top());
+        EXPECT_NEAR(line->geometry().center().x(), look.box.translated(area->pos()).center().x(), 1);
+        EXPECT_GE(line->width(), line->sizeHint().width());  // the line is not cut
         EXPECT_NE(look.points, ComputeLyricLook(Windows::get<Form5>()->settingsTable(), 1, "第一首", area->size()).points);
 
         ASSERT_TRUE(waitFor([&] { return state.Edit_yinyue_leijia == "1"; }));
