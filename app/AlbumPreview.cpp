@@ -181,14 +181,6 @@ void AlbumPreview::Button17Click() {
     setPlayButtonsEnabled(false, true);
 }
 
-// The first song and its lyric file; the music timer. The songs and lyric files join here
-// and in Timer_bofang_yinyueTimer once the music player and the lyric windows are in the
-// program; until then an album plays without sound and without a lyric line.
-void AlbumPreview::startMusic() {
-    state_.Edit_yinyue_leijia = "0";
-    state_.Edit_geci_leijia = state_.Edit_yinyue_leijia;
-}
-
 // ---- The player.
 
 void AlbumPreview::freePlayer() {
@@ -328,6 +320,7 @@ void AlbumPreview::endAlbum() {
     Timer_bofang_zuihou->setEnabled(false);
     Timer_bofang->setEnabled(false);
     state_.Edit_tuichu = StateWord::kStopped;
+    stopMusic();
     controls_.lyricLine->clear();
     controls_.lyricLine2->clear();
     controls_.elapsed->setText("00:00:00");
@@ -340,10 +333,6 @@ void AlbumPreview::endAlbum() {
     }
 }
 
-// ---- Music and lyrics (see startMusic).
-
-void AlbumPreview::Timer_bofang_yinyueTimer() {}
-
 // ---- Stop.
 
 void AlbumPreview::Button18Click() {
@@ -352,6 +341,7 @@ void AlbumPreview::Button18Click() {
     Timer_bofang->setEnabled(false);
     Timer_bofang_yinyue->setEnabled(false);
     Timer_bofang_zuihou->setEnabled(false);
+    stopMusic();
 
     const QString work = Folders::PreviewWork();
     waitUntil([&work] {

@@ -22,6 +22,7 @@
 // empty playing order after the build is refused with a message.
 
 #include <QObject>
+#include <QSet>
 
 #include "app/FramePacing.h"
 
@@ -80,6 +81,10 @@ private:
     bool matchWaitingPhotos();
     bool buildFolders();
     void startMusic();
+    void stopMusic();
+    bool playSong(int row);
+    void loadLyrics(int row);
+    void nextSong();
     bool stepFrame();
     void scheduleNext(Timer* timer);
     void finishTemplate();
@@ -100,4 +105,5 @@ private:
     FramePacer pacer_;
     QWidget* ScrollBox_bofang;                           // host box of the player, off the window
     FlashPlayer* ShockwaveFlash_2_bofang = nullptr;      // the preview player
+    QSet<int> badSongs_;                                 // music rows that did not load, this run
 };

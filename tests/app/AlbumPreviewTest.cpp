@@ -5,11 +5,21 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "app/AlbumPreview.h"
 #include "app/Form17.h"
 #include "app/Form2.h"
+#include "app/Form4.h"
+#include "app/Form5.h"
+#include "app/Form7.h"
+#include "media/LrcFile.h"
+#include "media/LyricSettings.h"
+#include "media/MusicTable.h"
+#include "platform/Events.h"
+#include "platform/MusicPlayer.h"
 #include "photos/PhotoTable.h"
 #include "photos/SlotTable.h"
 #include "platform/FlashPlayer.h"
@@ -20,6 +30,7 @@
 #include "templates/PreviewFolders.h"
 #include "tests/app/PhotoWindowsFixture.h"
 #include "tests/support/TestLibrary.h"
+#include "tests/support/TestSong.h"
 
 namespace {
 
@@ -76,6 +87,40 @@ protected:
     static bool enabled(Form2& main, const char* button) {
         return main.findChild<QAbstractButton*>(button)->isEnabled();
     }
+
+    // A song of `seconds` added to the music table; answers its path.
+    QString addSong(const QString& name, double seconds) {
+        TestSongOptions options;
+        options.seconds = seconds;
+        const QString path = WriteTestSong(file(name), options);
+        EXPECT_FALSE(path.isEmpty());
+        AppendMusic(Windows::get<Form4>()->musicTable(), path, qint64(seconds * 1000));
+        return path;
+    }
+
+    // A lyric file of `text` added to the lyric window, with the point size of its record.
+    void addLyrics(const QString& name, const QByteArray& text, int points) {
+        const QString path = file(name);
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        out.close();
+        Form5* lyrics = Windows::get<Form5>();
+        AppendLyricFile(lyrics->lyricTable(), lyrics->settingsTable(), path);
+        lyrics->settingsTable().setCell(lyrics->settingsTable().rowCount() - 1, LyricSettingsColumn::kSize,
+                                        QString::number(points));
+    }
+
+    // The texts of the lyric timeline the preview has loaded.
+    static QStringList timeline() {
+        const TextTable& lines = table("Form2", "ListView_LRC_3");
+        QStringList texts;
+        for (int row = 0; row < lines.rowCount(); ++row) texts << LyricLineText(lines, row);
+        return texts;
+    }
+
+    // Lets the music timer run until `done` (at most `ms` of real time: the songs play in it).
+    static bool waitFor(const std::function<bool()>& done, int ms = 5000) { return waitUntil(done, ms); }
 
     qint64 now_ = 0;
 };
@@ -258,6 +303,115 @@ TEST_F(AlbumPreviewWindow, APhotoMissingAtTheBuildIsNamedAndTheAlbumPlays) {
         EXPECT_TRUE(messages_[0].contains(gone)) << messages_[0].toStdString();
         EXPECT_TRUE(main.state().playing());
         main.Button18Click();
+    });
+}
+
+// The frames stand still (the test's clock does not move) while the music plays in real
+// time: the songs follow one another and start again from the first, each with the lyric
+// file of its row, and the line is shown with that file's own record.
+TEST_F(AlbumPreviewWindow, MusicShorterThanTheAlbumLoopsAndTheLyricFileFollowsTheSong) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotos({photo("wide.jpg", {1600, 900})});
+        const QString first = addSong("first.mp3", 1.3);
+        addSong("second.mp3", 0.4);
+        addLyrics("first.lrc", "[00:01.00]第一首\n", 20);
+        addLyrics("second.lrc", "[00:00.10]第二首\n", 12);
+        play(main);
+        const AppState& state = main.state();
+        EXPECT_TRUE(main.albumPreview().Timer_bofang_yinyue->enabled());
+        EXPECT_EQ(main.musicPlayer().FileName(), first);
+        EXPECT_TRUE(timeline().contains("第一首"));
+
+        // The line at one second, with the first file's record scaled to the photo area.
+        QLabel* line = main.findChild<QLabel*>("Label_LRC");
+        ASSERT_TRUE(waitFor([&] { return line->text() == "第一首"; }));
+        QWidget* area = main.findChild<QWidget*>("ScrollBox_zhujiemian");
+        const LyricLook look =
+            ComputeLyricLook(Windows::get<Form5>()->settingsTable(), 0, "第一首", area->size());
+        EXPECT_EQ(line->font().pointSize(), look.font.pointSize());
+        EXPECT_EQ(line->geometry().top(), look.box.translated(area->pos()).top());
+        EXPECT_NEAR(line->geometry().center().x(), look.box.translated(area->pos()).center().x(), 1);
+        EXPECT_GE(line->width(), line->sizeHint().width());  // the line is not cut
+        EXPECT_NE(look.points, ComputeLyricLook(Windows::get<Form5>()->settingsTable(), 1, "第一首", area->size()).points);
+
+        ASSERT_TRUE(waitFor([&] { return state.Edit_yinyue_leijia == "1"; }));
+        EXPECT_EQ(state.Edit_geci_leijia, "1");
+        EXPECT_TRUE(timeline().contains("第二首"));
+        EXPECT_FALSE(timeline().contains("第一首"));
+
+        ASSERT_TRUE(waitFor([&] { return state.Edit_yinyue_leijia == "0"; }));  // the music loops
+        EXPECT_EQ(state.Edit_geci_leijia, "0");
+        EXPECT_TRUE(timeline().contains("第一首"));
+        EXPECT_EQ(main.musicPlayer().FileName(), first);
+        EXPECT_EQ(main.musicPlayer().Mode(), MusicMode::Playing);
+        EXPECT_TRUE(state.playing());
+        main.Button18Click();
+        EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
+    });
+}
+
+// Past the last lyric file the lyric tables and lines are emptied; a song that does not
+// load is named once and passed over, and the album goes on.
+TEST_F(AlbumPreviewWindow, SongsWithoutALyricFileOrThatDoNotLoadLeaveTheAlbumPlaying) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotos({photo("wide.jpg", {1600, 900})});
+        addSong("first.mp3", 0.3);
+        const QString broken = file("broken.mp3");
+        QFile out(broken);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("not a song");
+        out.close();
+        AppendMusic(Windows::get<Form4>()->musicTable(), broken, 1000);
+        addLyrics("first.lrc", "[00:00.10]第一首\n", 20);
+        play(main);
+        ASSERT_TRUE(timeline().contains("第一首"));
+        // The music timer's ticks by hand, one song change each.
+        AlbumPreview& preview = main.albumPreview();
+        preview.Timer_bofang_yinyue->setEnabled(false);
+        ASSERT_TRUE(waitFor([&] { return main.musicPlayer().Mode() != MusicMode::Playing; }));
+        main.findChild<QLabel*>("Label_LRC")->setText("第一首");
+        preview.Timer_bofang_yinyueTimer();
+        EXPECT_EQ(main.state().Edit_yinyue_leijia, "1");
+        EXPECT_TRUE(timeline().isEmpty());
+        EXPECT_TRUE(main.findChild<QLabel*>("Label_LRC")->text().isEmpty());
+        preview.Timer_bofang_yinyueTimer();  // the broken song is passed over
+        EXPECT_EQ(main.state().Edit_yinyue_leijia, "0");
+        EXPECT_TRUE(timeline().contains("第一首"));
+        EXPECT_EQ(main.musicPlayer().Mode(), MusicMode::Playing);
+        EXPECT_EQ(messages_.size(), 1);
+        main.Button18Click();
+    });
+}
+
+TEST_F(AlbumPreviewWindow, PlayWhilePlayingStartsTheMusicAgainAndStopSilencesIt) {
+    buildLibrary(5);
+    run([&](Form2& main) {
+        addPhotos({photo("wide.jpg", {1600, 900})});
+        const QString first = addSong("first.mp3", 0.3);
+        addSong("second.mp3", 2.0);
+        Windows::get<Form7>()->RadioButton_moban_tongbu->setChecked(false);
+        Windows::get<Form7>()->RadioButton_yinyue_tongbu->setChecked(true);
+        play(main);
+        // Music mode: the clock follows the music, the next song is not started.
+        ASSERT_TRUE(waitFor([&] { return main.state().Edit_yinyue_leijia == "1"; }));
+        EXPECT_FALSE(main.albumPreview().Timer_bofang_yinyue->enabled());
+
+        main.runCommand("Button18Click");
+        main.runCommand("Button17Click");
+        EXPECT_TRUE(main.state().playing());
+        EXPECT_EQ(main.state().Edit_yinyue_leijia, "0");
+        EXPECT_EQ(main.musicPlayer().FileName(), first);
+        EXPECT_EQ(main.musicPlayer().Mode(), MusicMode::Playing);
+        EXPECT_TRUE(main.albumPreview().Timer_bofang_yinyue->enabled());
+
+        main.Button18Click();
+        EXPECT_FALSE(main.state().playing());
+        EXPECT_NE(main.musicPlayer().Mode(), MusicMode::Playing);
+        EXPECT_FALSE(main.albumPreview().Timer_bofang_yinyue->enabled());
+        EXPECT_EQ(main.elapsedTime(), "00:00:00");
+        EXPECT_TRUE(main.findChild<QLabel*>("Label_LRC")->text().isEmpty());
     });
 }
 
