@@ -1,63 +1,45 @@
 #include "app/Form25Lyrics.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
 
 #include "app/Form2.h"
 #include "app/Form25.h"
+#include "app/Form5.h"
 #include "media/LrcFile.h"
+#include "media/LyricSettings.h"
 #include "platform/TextTable.h"
 #include "production/MakingPlan.h"
 #include "production/MakingWords.h"
 
-namespace {
-
-// The lyric list of the album: one row per song row, the lyric file's path in column 3.
-const TextTable* LyricList() {
-    Window* form5 = Windows::find("Form5");
-    if (!form5)
-        return nullptr;
-    if (const TextTable* table = form5->table("ListView_daoru_LRC"))
-        return table;
-    return form5->table("ListView_daoru_geci");
-}
-
-}  // namespace
-
-// The line is drawn once into a picture of its own size; each frame only copies it.
-std::function<void(QPainter&)> LyricLinePainter(const QString& text, QSize frame) {
-    QFont font(QStringLiteral("WenQuanYi Micro Hei"));
-    font.setPixelSize(std::max(8, 28 * frame.height() / 450));
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    const int outline = std::max(2, frame.height() / 180);
-    const QSize size(metrics.horizontalAdvance(text) + 2 * outline + 2, metrics.height() + 2 * outline + 2);
-    QImage line(size, QImage::Format_ARGB32_Premultiplied);
+std::function<void(QPainter&)> LyricLinePainter(const LyricLook& look) {
+    if (look.text.isEmpty())
+        return [](QPainter&) {};
+    // A margin for italic overhang and glyphs that reach past the measured box.
+    const int margin = std::max(2, look.font.pixelSize() / 3);
+    QImage line(look.box.size() + QSize(2 * margin, 2 * margin), QImage::Format_ARGB32_Premultiplied);
     line.fill(Qt::transparent);
     {
-        QPainterPath path;
-        path.addText(QPointF(outline + 1, outline + 1 + metrics.ascent()), font, text);
         QPainter painter(&line);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.strokePath(path, QPen(QColor(0, 0, 0, 200), outline));
-        painter.fillPath(path, Qt::white);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        LyricLook local = look;
+        local.box.moveTopLeft(QPoint(margin, margin));
+        PaintLyricLine(painter, local);
     }
-    const QPoint at(frame.width() / 2 - size.width() / 2,
-                    frame.height() - frame.height() / 10 - metrics.ascent() - outline - 1);
+    const QPoint at = look.box.topLeft() - QPoint(margin, margin);
+   
     return [line, at](QPainter& painter) { painter.drawImage(at, line); };
 }
 
 QString SongClock(qint64 songFrames) { return FormatClock(songFrames / 25); }
 
 void Form25::LoadSongLyrics(int planRow) {
-    const TextTable* lyricList = LyricList();
+    Form5* lyricWindow = Windows::get<Form5>();
     Form2* main = Windows::get<Form2>();
-    if (!lyricList || lyricList->rowCount() == 0 || !main)
+    if (!lyricWindow || lyricWindow->lyricTable().rowCount() == 0 || !main)
         return;
+    // Song n plays with lyric file n; a song past the last lyric file has no line.
     const int songRow = MusicPlanRowOfSong(*ListView_xuyao_yinyue_shuliang, planRow);
-    const QString path = lyricList->cell(songRow, 3);
+    const QString path = lyricWindow->lyricPath(songRow);
     lyrics_->Clear();
     if (path.isEmpty())
         return;
@@ -66,13 +48,15 @@ void Form25::LoadSongLyrics(int planRow) {
         LogProgress(error);
         return;
     }
+    lyrics_->settingsRow = songRow;
     Edit_Lrc_geci_kaiguan = MakingWord::kOn;
     Edit_shijian_zhen_lrc = "0";
 }
 
 void Form25::ShowLyricLine() {
     Form2* main = Windows::get<Form2>();
-    if (!main)
+    Form5* lyricWindow = Windows::get<Form5>();
+    if (!main || !lyricWindow)
         return;
     const TextTable& timeline = *main->lyricTables().ListView_LRC_3;
     if (timeline.rowCount() == 0)
@@ -85,5 +69,8 @@ void Form25::ShowLyricLine() {
         return;
     lyrics_->text = text;
     lyrics_->visible = !text.trimmed().isEmpty();
-    lyrics_->paint = LyricLinePainter(text, QSize(Edit_Falsh_Width.toInt(), Edit_Falsh_Height.toInt()));
+    // The settings are in the settings window's screen pixels; the look scales them to the frame.
+    const QSize frame(Edit_Falsh_Width.toInt(), Edit_Falsh_Height.toInt());
+    lyrics_->paint =
+        LyricLinePainter(ComputeLyricLook(lyricWindow->settingsTable(), lyrics_->settingsRow, text, frame));
 }

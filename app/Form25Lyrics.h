@@ -8,15 +8,18 @@
 
 class Form25;
 class QPainter;
+struct LyricLook;
 
 struct MakingLyrics {
     bool visible = false;   // a line is drawn on the next frames
+    int settingsRow = -1;   // the lyric file's row in the lyric window's tables
     QString text;           // the line, as shown
     // Whatever the line looks like, prepared for the frame size.
     std::function<void(QPainter&)> paint;
 
     void Clear() {
         visible = false;
+        settingsRow = -1;
         text.clear();
         paint = nullptr;
     }
@@ -25,10 +28,9 @@ struct MakingLyrics {
     }
 };
 
-// The lyric line as the making draws it on a frame of `frame` size: white on a dark
-// outline, centred near the bottom, its size following the frame height (28 px on a
-// 450-line screen).
-std::function<void(QPainter&)> LyricLinePainter(const QString& text, QSize frame);
+// The line of `look` (ComputeLyricLook on the frame's size) as the making draws it: drawn
+// once into a picture of its own, which each frame only copies where the look puts it.
+std::function<void(QPainter&)> LyricLinePainter(const LyricLook& look);
 
 // The song clock mm:ss of `songFrames` frames at 25 per second.
 QString SongClock(qint64 songFrames);

@@ -18,6 +18,7 @@
 #include <sys/resource.h>
 
 #include "app/Form25Lyrics.h"
+#include "media/LyricSettings.h"
 #include "platform/ConversionLibrary.h"
 #include "platform/FlashPlayer.h"
 #include "platform/Jpeg.h"
@@ -142,7 +143,8 @@ void BM_MakingDvd1280(benchmark::State& state) {
     }
     QWidget host;
     host.resize(kFrame);
-    const auto lyric = LyricLinePainter("春风吹过山岗,花开满了小路", kFrame);
+    const auto lyric = LyricLinePainter(
+        ComputeLyricLook(DefaultLyricSettings(1, QString()), "春风吹过山岗,花开满了小路", kFrame));
     QTemporaryDir outDir;
     for (auto _ : state) {
         // The making: movies one after another, each frame painted, the lyric drawn.
