@@ -12,6 +12,7 @@
 #include "app/Messages.h"
 #include "app/Program.h"
 #include "photos/PhotoTable.h"
+#include "production/MakingWords.h"
 #include "platform/Events.h"
 #include "platform/FlashPlayer.h"
 #include "platform/FolderWipe.h"
@@ -26,8 +27,6 @@
 
 namespace {
 const QString kPlayerName = QStringLiteral("ShockwaveFlash_2_bofang");
-const QString kMarkerVariable = QStringLiteral("k_r_d_o_k_p_w_r_w");
-const QString kMarkerValue = QStringLiteral("k_r_d_a_b_p_w_e_o_o_kr_w_u_i");
 const QString kNoPlayableTemplate = QStringLiteral("没有照片匹配已完成的模板,无法播放相册！");
 // Longest wait for the working folders to vanish when the preview stops.
 constexpr int kWipeWaitMs = 3000;
@@ -53,6 +52,21 @@ bool Checked(const char* window, const char* radio) {
 }
 
 int Number(const QString& text) { return text.toInt(); }
+
+// A loaded movie must answer the movie marker, or the program ends. A movie that does is
+// stepped once to its end and back to its first frame, stopped there.
+bool CheckAndRewind(FlashPlayer& player) {
+    if (player.GetVariable(MakingWord::kMovieMarkerVariable) != MakingWord::kMovieMarkerValue) {
+        Program::end();
+        return false;
+    }
+    player.setFrameNum(0);
+    player.setFrameNum(player.TotalFrames());
+    player.setFrameNum(0);
+    player.Stop();
+    return true;
+}
+
 }  // namespace
 
 AlbumPreview::AlbumPreview(Window& main, AppState& state, const Controls& controls)
@@ -207,14 +221,7 @@ void AlbumPreview::LoadPreviewMovie(int row) {
     const QString movie = PreviewLayout::TemplateMovie(row + 1, state_.Edit_kuozhanming_1);
     if (!QFile::exists(movie)) return;
     player->setMovie(movie);
-    if (player->GetVariable(kMarkerVariable) != kMarkerValue) {
-        Program::end();
-        return;
-    }
-    player->setFrameNum(0);
-    player->setFrameNum(player->TotalFrames());
-    player->setFrameNum(0);
-    player->Stop();
+    if (!CheckAndRewind(*player)) return;
 }
 
 // ---- Frames.
@@ -296,14 +303,7 @@ void AlbumPreview::startClosing() {
     player->setMovie(closing);
     player->Stop();
     state_.Edit_wancheng.clear();
-    if (player->GetVariable(kMarkerVariable) != kMarkerValue) {
-        Program::end();
-        return;
-    }
-    player->setFrameNum(0);
-    player->setFrameNum(player->TotalFrames());
-    player->setFrameNum(0);
-    player->Stop();
+    if (!CheckAndRewind(*player)) return;
     Timer_bofang_zuihou->setInterval(1);
     Timer_bofang_zuihou->setEnabled(true);
     scheduleNext(Timer_bofang_zuihou);
