@@ -48,7 +48,7 @@ Form41::Form41(QWidget* parent) : Window("Form41", "模板选项：自动为添�
                                {{"Edit_zuhemoban_mingcheng", "模板组合"},
                                 {"Edit_zuhemoban_hengzhao", "横照片"},
                                 {"Edit_zuhemoban_shuzhao", "竖照片"}},
-                               260);
+                               300);
     details_->move(12, 252);
 
     Label3 = new QLabel(kCombinationNoteStart, this);
@@ -56,7 +56,7 @@ Form41::Form41(QWidget* parent) : Window("Form41", "模板选项：自动为添�
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->setStyleSheet("color: #1c2d3e;");
-    Label3->setGeometry(292, 252, width() - 292 - 12, 74);
+    Label3->setGeometry(12, details_->geometry().bottom() + 8, width() - 24, 24);
 
     const int buttonsTop = height() - 62;
     QPushButton* combination = DialogButton("Button1", "使用模板组合添加照片   ← 推荐使用", this);
