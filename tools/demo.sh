@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and makes the sample album with no screen needed:
-# the shipped sample photos and the sample song, through lumora-script (the real program
+# the shipped sample photos, the sample song and its lyric file, through lumora-script (the real program
 # under Qt's offscreen platform), as DVD at 1280 x 720 into out/. `bash tools/demo.sh VCD`
 # (or SVCD, DVD) picks the type. Prints the file's path, length and streams and the making
 # speed, and saves three of its frames as PNG files beside it.
@@ -27,6 +27,7 @@ script="$out/make-$type.script"
   for photo in "$bin"/samples/photos/*.jpg; do printf ' "%s"' "$photo"; done
   printf '\nin Form3\n  run Button2Click\nend\nrun Form2.Button6Click\n'
   printf 'files "%s"\nin Form4\n  run Button2Click\nend\nrun Form2.Button4Click\n' "$bin/yinyuegeciwenjian/春日.mp3"
+  printf 'files "%s"\nin Form5\n  run Button2Click\nend\nrun Form2.Button7Click\n' "$bin/yinyuegeciwenjian/春日.lrc"
   printf 'folder "%s"\nin Form24\n  set Edit_xiangce_mingcheng %s\n  run Button5Click\n  run Button2Click\nend\n' "$out" "$name"
   printf 'run Form2.%s\nprint field Form25.Edit_zhizuo_zongzhen_sum\nprint messages\n' "$command"
 } > "$script"
@@ -42,6 +43,6 @@ fi
 frames=$(awk -F'\t' '/Edit_zhizuo_zongzhen_sum/ {print $2}' "$out/make-$type.log")
 echo
 echo "album: $file"
-"$bin/lumora-videoinfo" "$file" 40 $((frames / 2)) $((frames - 60))
+"$bin/lumora-videoinfo" "$file" 400 $((frames / 2)) $((frames - 60))
 awk -v f="$frames" -v s="$start" -v e="$end" \
   'BEGIN { printf "making: %d frames in %.1f s (%.1f frames per second, preparation included)\n", f, e - s, f / (e - s) }'
