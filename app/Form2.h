@@ -132,10 +132,10 @@ public slots:
     void Button12Click();  // VCD: make a VCD album
     void Button13Click();  // SVCD: make an SVCD album
     void Button14Click();  // DVD: make a DVD album
-    void Button15Click();  // AVI
-    void Button42Click();  // MP4
-    void Button43Click();  // WMV
-    void Button44Click();  // MOV
+    void Button15Click();  // AVI: make an AVI album (MPEG-4 Part 2, MP3)
+    void Button42Click();  // MP4: make an MP4 album (H.264, AAC)
+    void Button43Click();  // WMV: make a WMV album (WMV 8, WMA 2)
+    void Button44Click();  // MOV: make a QuickTime album (H.264, AAC)
     void Button19Click();  // 插入视频
     // Photo pages and the large photo, behind the busy guard (the page view does the work).
     void Button20Click();  // 上一页
@@ -191,7 +191,6 @@ private:
     bool refuseWhileBusy();
     void makeAlbum(const QString& type);
     void startMaking(const QString& type, const QString& album);
-    void refuseFormat(const QString& type);
     void openMusicPreview(const QString& switchWord);
     void resetTimeLabels();
     void rebuildTemplateSummary();

@@ -21,6 +21,7 @@
 #include "app/Form24.h"
 #include "app/Messages.h"
 #include "photos/PhotoTable.h"
+#include "production/AlbumFormat.h"
 #include "production/AlbumName.h"
 #include "photos/SlotTable.h"
 #include "platform/CaptionBar.h"
@@ -282,9 +283,9 @@ void Form2::makeAlbum(const QString& type) {
 void Form2::startMaking(const QString& type, const QString& album) {
     state_.Edit_mcl_zujian = "MCL-7.0.1";
     state_.Edit_mcl_caozuo_leixing = "MCL_zhizuo_xiangce";
-    const QString output = state_.Edit_xiangce_baocun_weizhi + album + ".mpg";
-    if (QFileInfo::exists(output) &&
-        !AskQuestion("制作相册", "文件 " + album + ".mpg 已经存在,是否替换？"))
+    const QString fileName = album + AlbumFileExtension(type);
+    const QString output = state_.Edit_xiangce_baocun_weizhi + fileName;
+    if (QFileInfo::exists(output) && !AskQuestion("制作相册", "文件 " + fileName + " 已经存在,是否替换？"))
         return;
     if (auto* open = ControlOf<QCheckBox>("Form25", "CheckBox_wancheng_dakai_wenjianjia")) open->setChecked(false);
     ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_tongyong_jindutiao"), 0);
@@ -299,17 +300,10 @@ void Form2::startMaking(const QString& type, const QString& album) {
     Show("Form25");
 }
 
-// AVI, MP4, WMV and MOV albums and inserting a video are not made; a person who presses
-// the button is told so instead of nothing happening.
-void Form2::refuseFormat(const QString& type) {
-    if (refuseWhileBusy()) return;
-    ShowMessage("暂不支持制作" + type + "相册,请选择VCD、SVCD或DVD！");
-}
-
-void Form2::Button15Click() { refuseFormat("AVI"); }
-void Form2::Button42Click() { refuseFormat("MP4"); }
-void Form2::Button43Click() { refuseFormat("WMV"); }
-void Form2::Button44Click() { refuseFormat("MOV"); }
+void Form2::Button15Click() { makeAlbum("AVI"); }
+void Form2::Button42Click() { makeAlbum("MP4"); }
+void Form2::Button43Click() { makeAlbum("WMV"); }
+void Form2::Button44Click() { makeAlbum("MOV"); }
 
 void Form2::Button19Click() {
     if (refuseWhileBusy()) return;

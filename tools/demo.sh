@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and makes the sample album with no screen needed:
-# the shipped sample photos, the sample song and its lyric file, through lumora-script (the real program
-# under Qt's offscreen platform), as DVD at 1280 x 720 into out/. `bash tools/demo.sh VCD`
-# (or SVCD, DVD) picks the type. Prints the file's path, length and streams and the making
-# speed, and saves three of its frames as PNG files beside it.
+# Installs what is missing, builds, and makes the sample album with no screen needed: the
+# shipped sample photos, the sample song and its lyric file, through lumora-script (the real
+# program under Qt's offscreen platform), as DVD at 1280 x 720 into out/.
+# `bash tools/demo.sh VCD` (or SVCD, DVD, AVI, MP4, WMV, MOV) picks the type. Prints the
+# file's path, length and streams and the making speed, and saves three of its frames as PNG
+# files beside it.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 type=${1:-DVD}
 case "$type" in
-  VCD) command=Button12Click ;;
-  SVCD) command=Button13Click ;;
-  DVD) command=Button14Click ;;
-  *) echo "usage: bash tools/demo.sh [VCD|SVCD|DVD]" >&2; exit 2 ;;
+  VCD) command=Button12Click ext=mpg ;;
+  SVCD) command=Button13Click ext=mpg ;;
+  DVD) command=Button14Click ext=mpg ;;
+  AVI) command=Button15Click ext=avi ;;
+  MP4) command=Button42Click ext=mp4 ;;
+  WMV) command=Button43Click ext=wmv ;;
+  MOV) command=Button44Click ext=mov ;;
+  *) echo "usage: bash tools/demo.sh [VCD|SVCD|DVD|AVI|MP4|WMV|MOV]" >&2; exit 2 ;;
 esac
 bash "$top/tools/build.sh"
 build=${LUMORA_BUILD_DIR:-$top/build}
@@ -19,7 +24,7 @@ bin="$build/bin"
 out="$top/out"
 mkdir -p "$out"
 name="sample-$type"
-rm -f "$out/$name.mpg" "$out/$name.mpg"-frame*.png
+rm -f "$out/$name.$ext" "$out/$name.$ext"-frame*.png
 
 script="$out/make-$type.script"
 {
@@ -35,7 +40,7 @@ script="$out/make-$type.script"
 start=$(date +%s.%N)
 QT_QPA_PLATFORM=offscreen "$bin/lumora-script" --time-limit 3600000 "$script" | tee "$out/make-$type.log"
 end=$(date +%s.%N)
-file="$out/$name.mpg"
+file="$out/$name.$ext"
 if [ ! -s "$file" ]; then
   echo "no album was made (see $out/make-$type.log)" >&2
   exit 1

@@ -23,6 +23,7 @@ struct Order {
     QString command = "Button14Click";  // DVD
     QString name = "相册";
     QString folder;                     // empty: the fixture's out/ folder
+    QString extension = ".mpg";         // of the album file the type makes
     bool answerExisting = true;         // the question about an existing file
     bool dvdToVcd = false;              // set the DVD-to-VCD word while the type window is open
 };
@@ -60,7 +61,7 @@ protected:
     }
 
     QString outputOf(const Order& order) const {
-        return QDir(order.folder.isEmpty() ? file("out") : order.folder).filePath(order.name + ".mpg");
+        return QDir(order.folder.isEmpty() ? file("out") : order.folder).filePath(order.name + order.extension);
     }
 
     // Adds a generated song of `seconds` through the music window.
@@ -88,7 +89,12 @@ TEST_F(Making, EachTypeMakesOneFileOfTheRightCodecSizeRateAndLength) {
     struct Case {
         const char* command;
         const char* codec;
-    } cases[] = {{"Button12Click", "mpeg1video"}, {"Button13Click", "mpeg2video"}, {"Button14Click", "mpeg2video"}};
+        const char* audioCodec;
+        const char* extension;
+    } cases[] = {{"Button12Click", "mpeg1video", "mp2", ".mpg"}, {"Button13Click", "mpeg2video", "mp2", ".mpg"},
+                 {"Button14Click", "mpeg2video", "mp2", ".mpg"},  {"Button15Click", "mpeg4", "mp3", ".avi"},
+                 {"Button42Click", "h264", "aac", ".mp4"},        {"Button43Click", "wmv2", "wmav2", ".wmv"},
+                 {"Button44Click", "h264", "aac", ".mov"}};
     run([&](Form2& main) {
         addPhotos(twoPhotos());
         addSong(main, 3.0);
@@ -97,6 +103,7 @@ TEST_F(Making, EachTypeMakesOneFileOfTheRightCodecSizeRateAndLength) {
             Order order;
             order.command = c.command;
             order.name = QString("album_") + c.command;
+            order.extension = c.extension;
             make(main, order);
             const Form25& making = *Windows::get<Form25>();
             const qint64 total = making.field("Edit_zhizuo_zongzhen_sum").toLongLong();
@@ -106,6 +113,8 @@ TEST_F(Making, EachTypeMakesOneFileOfTheRightCodecSizeRateAndLength) {
             ASSERT_EQ(info.CountStreams(false), 1);
             const VideoStreamInfo& v = *info.First(true);
             EXPECT_EQ(v.codec, c.codec);
+            EXPECT_EQ(info.First(false)->codec, c.audioCodec);
+            EXPECT_EQ(v.errors + info.First(false)->errors, 0) << c.command;
             EXPECT_EQ(v.width, 320);
             EXPECT_EQ(v.height, 176);
             EXPECT_EQ(v.rateNum, 25 * v.rateDen);
