@@ -104,7 +104,10 @@ Form9::Form9(QWidget* parent) : Window("Form9", "照片剪裁", parent) {
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->verticalHeader()->hide();
-    view_->setGeometry(kMargin, kTop, kListWidth, 290);
+    view_->verticalHeader()->setDefaultSectionSize(22);
+    view_->setWordWrap(false);
+    view_->setTextElideMode(Qt::ElideMiddle);
+    view_->setGeometry(kMargin, kTop, kListWidth, 300);
     view_->setColumnWidth(ListColumn::kNumber, 40);
     view_->setColumnWidth(ListColumn::kName, 110);
     view_->setColumnWidth(ListColumn::kUses, 64);
