@@ -24,6 +24,7 @@ Form13::Form13(QWidget* parent) : Window("Form13", QString(), parent) {
     Timer3 = JobTimer(this, "Timer3", &Form13::Timer3Timer);
     Timer_zidong_zhaopian_yu_moban_pipei = JobTimer(this, "Timer_zidong_zhaopian_yu_moban_pipei",
                                                     &Form13::Timer_zidong_zhaopian_yu_moban_pipeiTimer);
+    Timer_shiyong_zuhemoban = JobTimer(this, "Timer_shiyong_zuhemoban", &Form13::Timer_shiyong_zuhemobanTimer);
     Timer_zhaopian_fanye = JobTimer(this, "Timer_zhaopian_fanye", &Form13::Timer_zhaopian_fanyeTimer);
     Timer_tianjia_yinyue = JobTimer(this, "Timer_tianjia_yinyue", &Form13::Timer_tianjia_yinyueTimer);
     Timer_tianjia_geci = JobTimer(this, "Timer_tianjia_geci", &Form13::Timer_tianjia_geciTimer);

@@ -9,6 +9,10 @@
 //   Timer3                                   添加照片: read, check and record the chosen
 //                                            files, then match the new photos
 //   Timer_zidong_zhaopian_yu_moban_pipei     自动匹配模板: match the waiting photos
+//   Timer_shiyong_zuhemoban                  添加照片 with a combination: record the files
+//                                            Form3's combination pick left in its pending
+//                                            tables, then fill them into Form41's chosen
+//                                            combination (Form13Combination.cpp)
 //   Timer_zhaopian_fanye                     加载照片: fill the main window's nine photo
 //                                            cells with page Form2.Edit_fangye_hao
 //   Timer_tianjia_yinyue                     添加音乐: measure the chosen MP3 files and
@@ -44,7 +48,7 @@ public:
     // shows the window modally; returns when the job has closed it.
     void runJob(const QString& caption, int progressMax, Timer* job);
 
-    // What the most recent matching (alone or after adding) did.
+    // What the most recent matching (alone, after adding, or from a combination) did.
     const MatchingResult& lastMatching() const { return lastMatching_; }
     // The files the most recent add job skipped, in dialog order.
     const QStringList& lastSkipped() const { return lastSkipped_; }
@@ -52,6 +56,7 @@ public:
     QProgressBar* ProgressBar1;                   // the job's progress
     Timer* Timer3;                                // the add job, 500 ms, fires once
     Timer* Timer_zidong_zhaopian_yu_moban_pipei;  // the matching job, 500 ms, fires once
+    Timer* Timer_shiyong_zuhemoban;               // the combination job, 500 ms, fires once
     Timer* Timer_zhaopian_fanye;                  // the page load, 500 ms, fires once
     Timer* Timer_tianjia_yinyue;                    // the add-music job, 500 ms, fires once
     Timer* Timer_tianjia_geci;                    // the lyric add job, 500 ms, fires once
@@ -59,6 +64,7 @@ public:
 public slots:
     void Timer3Timer();
     void Timer_zidong_zhaopian_yu_moban_pipeiTimer();
+    void Timer_shiyong_zuhemobanTimer();
     void Timer_zhaopian_fanyeTimer();
     void Timer_tianjia_yinyueTimer();
     void Timer_tianjia_geciTimer();
@@ -69,6 +75,9 @@ protected:
 
 private:
     void advance();
+    // Records each of `files` that is a readable JPG photo in the photo table (the others go
+    // to lastSkipped_), advancing the progress bar once per file.
+    void appendPhotos(const QStringList& files);
     MatchingResult match();
 
     MatchingResult lastMatching_;

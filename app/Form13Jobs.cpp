@@ -14,18 +14,8 @@
 
 void Form13::Timer3Timer() {
     Timer3->setEnabled(false);
-    const QStringList files = Windows::get<Form3>()->chosenFiles();
+    appendPhotos(Windows::get<Form3>()->chosenFiles());
     const AlbumTables album = ProgramAlbumTables();
-    lastSkipped_.clear();
-    for (const QString& path : files) {
-        processPendingEvents();
-        const UprightCheck check = CheckUprightPhoto(path);
-        if (check.ok())
-            AppendPhoto(album.photos, path, RecordedPhotoSize(check.stored, check.delivered));
-        else
-            lastSkipped_.append(path);
-        advance();
-    }
     ProgressBar1->setRange(0, album.photos.rowCount());
     ProgressBar1->setValue(0);
     lastMatching_ = match();
@@ -33,6 +23,20 @@ void Form13::Timer3Timer() {
     accept();
     if (!lastSkipped_.isEmpty()) ShowMessage(SkippedPhotosMessage(lastSkipped_));
     if (lastMatching_.unplaced > 0) ShowMessage(UnplacedPhotosMessage(lastMatching_.unplaced));
+}
+
+void Form13::appendPhotos(const QStringList& files) {
+    TextTable& photos = ProgramAlbumTables().photos;
+    lastSkipped_.clear();
+    for (const QString& path : files) {
+        processPendingEvents();
+        const UprightCheck check = CheckUprightPhoto(path);
+        if (check.ok())
+            AppendPhoto(photos, path, RecordedPhotoSize(check.stored, check.delivered));
+        else
+            lastSkipped_.append(path);
+        advance();
+    }
 }
 
 void Form13::Timer_zidong_zhaopian_yu_moban_pipeiTimer() {

@@ -49,7 +49,6 @@ Form18::Form18(QWidget* parent) : Window("Form18", "系统设置", parent) {
 
     QGroupBox* combinations = Group(this, "GroupBox5", "导入照片时，使用模板组合效果", 370);
     RadioButton_moban_zuhe_shiyong = Radio(combinations, "RadioButton_moban_zuhe_shiyong", "使用模板组合效果", false);
-    RadioButton_moban_zuhe_shiyong->hide();
     RadioButton_moban_zuhe_bushiyong = Radio(combinations, "RadioButton_moban_zuhe_bushiyong", "不使用模板组合效果", true);
 
     QPushButton* back = HiddenButton("Button1", "返    回", HiddenButtonBox(this));

@@ -11,9 +11,10 @@
 //   主界面横照片显示效果             RadioButton_zhujiemian_heng_shizhong 横照片适中显示效果
 //                                    RadioButton_zhujiemian_heng_quanpin  横照片全屏显示效果 (checked)
 //   主界面竖照片显示效果             RadioButton_zhujiemian_shu_shizhong  竖照片适中显示效果 (checked)
-//   导入照片时，使用模板组合效果     RadioButton_moban_zuhe_shiyong       使用模板组合效果 (hidden)
+//   导入照片时，使用模板组合效果     RadioButton_moban_zuhe_shiyong       使用模板组合效果
 //                                    RadioButton_moban_zuhe_bushiyong     不使用模板组合效果 (checked)
 //
+// With 使用模板组合效果 chosen, 添加照片 first shows Form41 (combination or random templates).
 // The horizontal crop choice is shown but read by nothing. Button1Click "返    回" (hidden)
 // and the close label close the window.
 
@@ -38,7 +39,7 @@ public:
     QRadioButton* RadioButton_zhujiemian_heng_shizhong;  // main window: horizontal photos fit
     QRadioButton* RadioButton_zhujiemian_heng_quanpin;   // main window: horizontal photos fill the width
     QRadioButton* RadioButton_zhujiemian_shu_shizhong;   // main window: vertical photos fit
-    QRadioButton* RadioButton_moban_zuhe_shiyong;        // use combination templates (hidden)
+    QRadioButton* RadioButton_moban_zuhe_shiyong;        // use combination templates
     QRadioButton* RadioButton_moban_zuhe_bushiyong;      // do not use combination templates
 
 public slots:

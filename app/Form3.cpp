@@ -13,6 +13,7 @@
 #include "app/Form41.h"
 #include "app/Messages.h"
 #include "app/PhotoRendering.h"
+#include "photos/Combinations.h"
 #include "photos/PhotoCollection.h"
 #include "photos/PhotoTable.h"
 #include "photos/PictureFit.h"
@@ -161,10 +162,52 @@ void Form3::showEvent(QShowEvent* event) {
 // ---- 添加照片
 
 void Form3::Button2Click() {
-    // The combination branch (Form41's list and the combination pick) comes with the
-    // combination templates; until then the add dialog runs in random-template mode.
-    Windows::get<Form41>()->Edit_mobanfashi = kRandomTemplatesMode;
-    runAddDialog();
+    Form41* options = Windows::get<Form41>();
+    if (!Windows::get<Form18>()->combinationsOn()) {
+        options->Edit_mobanfashi = kRandomTemplatesMode;
+        runAddDialog();
+        return;
+    }
+    options->buildCombinationTable();
+    options->showModal();
+    // Closed by its caption bar, Form41 leaves the mode word as it was.
+    if (options->Edit_mobanfashi == kRandomTemplatesMode) {
+        runAddDialog();
+    } else if (options->Edit_mobanfashi == kCombinationMode) {
+        ListView_heng_zhao->clear();
+        ListView_shu_zhao->clear();
+        runCombinationPick();
+    }
+}
+
+void Form3::runCombinationPick() {
+    Form41* options = Windows::get<Form41>();
+    const Combination* combination = options->chosenCombination();
+    if (!combination) {
+        ShowMessage("没有找到组合模板！");
+        return;
+    }
+    // The dialog opens again after a message, until the files will do or the person cancels.
+    for (;;) {
+        const QStringList files =
+            Desktop::current().chooseFiles(this, "添加照片", kPhotoFilter, QString(), true);
+        if (files.isEmpty()) return;
+        OpenDialog_daoru_Files = files;
+        const SortedFiles sorted = SortChosenFiles(files);
+        ListView_heng_zhao->clear();
+        ListView_shu_zhao->clear();
+        // A file whose size cannot be read goes last; the job names it as skipped.
+        for (const QString& path : sorted.horizontal + sorted.unreadable) ListView_heng_zhao->addRow({path});
+        for (const QString& path : sorted.vertical) ListView_shu_zhao->addRow({path});
+        const QStringList messages =
+            CombinationPickMessages(options->neededHorizontal(), options->neededVertical(),
+                                    !sorted.horizontal.isEmpty(), !sorted.vertical.isEmpty());
+        for (const QString& message : messages) ShowMessage(message);
+        if (!messages.isEmpty()) continue;
+        Form13* progress = Windows::get<Form13>();
+        progress->runJob("添加照片", int(combination->members.size()), progress->Timer_shiyong_zuhemoban);
+        return;
+    }
 }
 
 void Form3::runAddDialog() {

@@ -5,7 +5,11 @@
 // file, see photos/PhotoTable.h), the pending tables of a job, and the five candidate
 // tables of matching with their used and choice lists (photos/Matching.h). Its commands:
 //
-//   添加照片  Button2Click (Button5 forwards)   choose JPG files and run the add job on Form13
+//   添加照片  Button2Click (Button5 forwards)   choose JPG files and run the add job on Form13;
+//                                               with combination templates on (系统设置),
+//                                               Form41 first asks how: random templates, or
+//                                               the chosen combination (the combination pick,
+//                                               then the combination job on Form13)
 //   删除照片  Button3Click (Button6 forwards)   delete the selected photo, after asking
 //   全部删除  Button4Click (Button7 forwards)   delete every photo, after asking
 //   自动套版  Button10Click (Button9 forwards)  run the matching job on Form13
@@ -70,6 +74,10 @@ protected:
 
 private:
     void runAddDialog();
+    // The combination pick: choose files, sort them into the pending tables by orientation
+    // (caption = path) and, when they hold the photos the combination needs, run the
+    // combination job; otherwise say what is missing and open the dialog again.
+    void runCombinationPick();
     void setDetailFields(int row);
 
     QTableView* photoView_;            // shows ListView_daoru_zhaopian

@@ -9,6 +9,14 @@ void ShowMessage(const QString& text) {
     box->showModal();
 }
 
+void ShowTitledMessage(const QString& caption, const QString& text) {
+    Form14* box = Windows::get<Form14>();
+    const QString usual = box->windowTitle();
+    box->setWindowTitle(caption);
+    ShowMessage(text);
+    box->setWindowTitle(usual);
+}
+
 bool AskQuestion(const QString& caption, const QString& text) {
     Form17* box = Windows::get<Form17>();
     box->setField("Edit_caozuo", QString());

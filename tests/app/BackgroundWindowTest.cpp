@@ -100,7 +100,7 @@ TEST_F(BackgroundWindow, APictureTheRendererCannotDrawShowsItsIconAndNeverHangs)
     });
 }
 
-TEST_F(PhotoWindows, SettingsStartFromTheirDefaultsAndTheCombinationChoiceIsHidden) {
+TEST_F(PhotoWindows, SettingsStartFromTheirDefaultsWithTheCombinationChoiceShownButOff) {
     addLibrary(1);
     run([&](Form2&) {
         Form18* settings = Windows::get<Form18>();
@@ -109,7 +109,8 @@ TEST_F(PhotoWindows, SettingsStartFromTheirDefaultsAndTheCombinationChoiceIsHidd
                                     "RadioButton_moban_zuhe_bushiyong"})
             EXPECT_TRUE(settings->findChild<QRadioButton*>(checked)->isChecked()) << checked;
         EXPECT_FALSE(settings->RadioButton_hengzhaopian_moren->isChecked());
-        EXPECT_TRUE(settings->RadioButton_moban_zuhe_shiyong->isHidden());
+        EXPECT_FALSE(settings->RadioButton_moban_zuhe_shiyong->isHidden());
+        EXPECT_FALSE(settings->RadioButton_moban_zuhe_shiyong->isChecked());
         EXPECT_TRUE(settings->photoSettings().verticalPhotoFit);
         EXPECT_FALSE(settings->combinationsOn());
 
