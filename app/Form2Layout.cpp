@@ -228,7 +228,8 @@ void Form2::buildPhotoCells() {
     }
     PopupMenu_tupianyoujian_caidan = menu;
 
-    pageView_ = new PageView(*this, state_, {ScrollBox_zhujiemian, Image_zhujiemian, QList<QLabel*>(std::begin(Image), std::end(Image))},
+    const QList<QLabel*> cells(std::begin(Image), std::end(Image));
+    pageView_ = new PageView(*this, state_, {ScrollBox_zhujiemian, Image_zhujiemian, cells},
                              [this] { return refuseWhileBusy(); });
 }
 

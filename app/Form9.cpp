@@ -87,7 +87,8 @@ Form9::Form9(QWidget* parent) : Window("Form9", "照片剪裁", parent) {
 
     ListView_zhaopian_wenjian = addTable("ListView_zhaopian_wenjian", CropPhotoListCaptions());
     for (auto [name, field] :
-         {std::pair{"Edit_xuanzhonghang", &Edit_xuanzhonghang}, {"Edit_danxuananziu_kaiguan", &Edit_danxuananziu_kaiguan},
+         {std::pair{"Edit_xuanzhonghang", &Edit_xuanzhonghang},
+          {"Edit_danxuananziu_kaiguan", &Edit_danxuananziu_kaiguan},
           {"Edit_Width_01", &Edit_Width_01}, {"Edit_Height_01", &Edit_Height_01},
           {"Edit_tuodong_kaiguan", &Edit_tuodong_kaiguan}, {"Edit_tuodong_down_x", &Edit_tuodong_down_x},
           {"Edit_tuodong_down_y", &Edit_tuodong_down_y}, {"Edit_xuhao", &Edit_xuhao},

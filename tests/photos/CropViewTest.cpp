@@ -34,7 +34,9 @@ QString Text(const CropModeRules& r) {
            (r.editable ? ", editable" : ", fixed");
 }
 
-QSize ViewOnSelection(const CropSlot& slot) { return CropViewSize(slot, CropFrameSize(slot, CropFrameStep::Selection)); }
+QSize ViewOnSelection(const CropSlot& slot) {
+    return CropViewSize(slot, CropFrameSize(slot, CropFrameStep::Selection));
+}
 
 struct Case {
     const char* what;
@@ -67,7 +69,8 @@ TEST(CropView, PlacesZoomsDragsAndSavesThePhotoInItsSlot) {
         {"1600 x 900 slot: the view fills the outer width", Text(wideView), "800x450"},
         {"1600 x 900 slot: (-100, 0, 1800, 900) shows 900 x 450 at left -50", Text(wideShown),
          "view 800x450, photo -50,0 900x450"},
-        {"saving the unchanged photo gives the rectangle back", Text(SavedCrop(wide, CropMode::Full, wideView, wideShown.photo)),
+        {"saving the unchanged photo gives the rectangle back",
+         Text(SavedCrop(wide, CropMode::Full, wideView, wideShown.photo)),
          "full -100,0 1800x900, fit 0,0 1600x900, quanping"},
         {"slot of width 0: framed as 1920 x 1080", Text(CropFrameSize(whole, CropFrameStep::Selection)), "1920x1080"},
         {"slot of width 0: view 800 x 450", Text(wholeView), "800x450"},
@@ -79,7 +82,8 @@ TEST(CropView, PlacesZoomsDragsAndSavesThePhotoInItsSlot) {
          "refused: " + kCropZoomOutRefusal},
         {"zoom in refused beyond five times the view width", Text(ZoomCropIn(whole, wholeView, {3960, 2970})),
          "refused: " + kCropZoomInRefusal},
-        {"a covering photo dragged right by 30 from left 0 snaps back", Text(SnapCropBack({30, -20, 800, 600}, {800, 450})),
+        {"a covering photo dragged right by 30 from left 0 snaps back",
+         Text(SnapCropBack({30, -20, 800, 600}, {800, 450})),
          "0,-20 800x600"},
         {"a photo dragged up too far comes back flush with the bottom",
          Text(SnapCropBack({-10, -200, 900, 600}, {800, 450})), "-10,-150 900x600"},
