@@ -15,7 +15,7 @@ const QHash<QString, Arity>& Verbs() {
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
         {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},
         {"pick", {1, 2}},    {"select", {2, 2}},
-        {"play", {0, 0}},    {"frames", {1, 1}},
+        {"play", {0, 0}},    {"frames", {1, 1}},     {"drop", {2, 2}},
     };
     return verbs;
 }
@@ -37,6 +37,12 @@ QString CheckWords(const QString& verb, const QStringList& words) {
     if (verb == "frames" && words[0] != "end") {
         bool ok = false;
         if (words[0].toInt(&ok) < 0 || !ok) return "frames takes a number of frames or end";
+    }
+    if (verb == "drop") {
+        for (const QString& word : words) {
+            bool ok = false;
+            if (word.toInt(&ok) < 1 || !ok) return "drop takes a photo number and a frame number, from 1";
+        }
     }
     if (verb == "wait" && !words.isEmpty()) {
         bool ok = false;
