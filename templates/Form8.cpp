@@ -277,6 +277,8 @@ TextTable* Form8::usedTemplates() const { return table("ListView_moban_shiyong")
 
 void Form8::showEvent(QShowEvent* event) {
     attachAlbumTables();
+    // The main window empties the detail fields before it opens the window.
+    refreshDetails();
     Window::showEvent(event);
 }
 
