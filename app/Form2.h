@@ -32,6 +32,7 @@
 class AlbumPreview;
 class FlashPlayer;
 class MusicPlayer;
+class PageView;
 class QAbstractItemView;
 class QLabel;
 class QMenu;
@@ -68,6 +69,8 @@ public:
 
     // The album preview ("播放" / "停止"), see AlbumPreview.h.
     AlbumPreview& albumPreview() const { return *preview_; }
+    // The photo pages and the large photo, see PageView.h.
+    PageView& pageView() const { return *pageView_; }
 
     // The photo area and its default picture.
     QWidget* photoArea() const { return ScrollBox_zhujiemian; }
@@ -132,10 +135,10 @@ public slots:
     void Button12Click();  // VCD: make a VCD album
     void Button13Click();  // SVCD: make an SVCD album
     void Button14Click();  // DVD: make a DVD album
-    void Button15Click();  // AVI
-    void Button42Click();  // MP4
-    void Button43Click();  // WMV
-    void Button44Click();  // MOV
+    void Button15Click();  // AVI: make an AVI album (MPEG-4 Part 2, MP3)
+    void Button42Click();  // MP4: make an MP4 album (H.264, AAC)
+    void Button43Click();  // WMV: make a WMV album (WMV 8, WMA 2)
+    void Button44Click();  // MOV: make a QuickTime album (H.264, AAC)
     void Button19Click();  // 插入视频
     // Photo pages and the large photo, behind the busy guard (the page view does the work).
     void Button20Click();  // 上一页
@@ -149,6 +152,26 @@ public slots:
     void Button52Click();  // 预览效果: tells how to preview a photo's templates
     void Button37Click();  // ← : previous page, the arrow disabled meanwhile
     void Button38Click();  // → : next page, the arrow disabled meanwhile
+    // The photo cells: a click shows the cell's photo large, a double-click the templates
+    // that use it (PageView::cellClick, cellDoubleClick).
+    void Image1Click();
+    void Image2Click();
+    void Image3Click();
+    void Image4Click();
+    void Image5Click();
+    void Image6Click();
+    void Image7Click();
+    void Image8Click();
+    void Image9Click();
+    void Image1DblClick();
+    void Image2DblClick();
+    void Image3DblClick();
+    void Image4DblClick();
+    void Image5DblClick();
+    void Image6DblClick();
+    void Image7DblClick();
+    void Image8DblClick();
+    void Image9DblClick();
 
     // Not guarded.
     void Button17Click();  // 播放: start the album preview
@@ -191,7 +214,6 @@ private:
     bool refuseWhileBusy();
     void makeAlbum(const QString& type);
     void startMaking(const QString& type, const QString& album);
-    void refuseFormat(const QString& type);
     void openMusicPreview(const QString& switchWord);
     void resetTimeLabels();
     void rebuildTemplateSummary();
@@ -206,6 +228,7 @@ private:
 
     AppState state_;
     AlbumPreview* preview_ = nullptr;                       // the album preview
+    PageView* pageView_ = nullptr;                          // the photo pages and the large photo
     MusicPlayer* MediaPlayer1;                              // the music player
 
     bool opened_ = false;

@@ -160,6 +160,7 @@ private:
 
     QImage frame_;                 // the frame handed over last
     QImage movieFrame_;            // its movie picture without the lyric line
+    QString frameLyric_;           // the lyric line drawn on it (empty: none)
     std::unique_ptr<struct MakingLyrics> lyrics_;  // the lyric line drawn on the frames
     bool shown_ = false;
 };

@@ -17,6 +17,7 @@
 #include "platform/FlashPlayer.h"
 #include "platform/TextTable.h"
 #include "platform/Timer.h"
+#include "production/AlbumFormat.h"
 #include "production/MakingPlan.h"
 #include "production/MakingWords.h"
 
@@ -26,14 +27,6 @@ bool Checked(const char* window, const char* radio) {
     Window* w = Windows::find(window);
     const QRadioButton* button = w ? w->findChild<QRadioButton*>(radio) : nullptr;
     return button && button->isChecked();
-}
-
-int PresetOfType(const QString& type) {
-    if (type == "VCD") return kMclVcd;
-    if (type == "SVCD") return kMclSvcd;
-    if (type == "DVD") return kMclDvd;
-    if (type == "AVI") return kMclAvi;
-    return -1;
 }
 
 // The file of the DVD-to-VCD pass: the album's name with "_VCD", beside it.
@@ -149,7 +142,7 @@ void Form25::RunConversion() {
     Window* form24 = Windows::find("Form24");
     if (vcdPass) {
         MclSetFormatPreset(handle, kMclVcd, system);
-    } else if (int preset = PresetOfType(state.Edit_xiangce_leixing); preset >= 0) {
+    } else if (int preset = ConversionFormatOf(state.Edit_xiangce_leixing); preset >= 0) {
         MclSetFormatPreset(handle, preset, system);
     }
     MclVideoSetKeepDuration(handle, keep);

@@ -145,6 +145,8 @@ void Form25::PrepareAlbum() {
     // The first frame file: the empty black picture panel at the frame size.
     frame_ = QImage(frameSize, QImage::Format_RGB32);
     frame_.fill(Qt::black);
+    movieFrame_ = QImage();
+    frameLyric_.clear();
     if (!frame_.save(FrameFilePath(), "BMP")) {
         FailMaking("无法写入文件 " + QDir::toNativeSeparators(FrameFilePath()));
         return;
@@ -271,16 +273,25 @@ void Form25::RenderNextFrame() {
     const qint64 produced = Edit_zhizuo_zhenshu_leijia_sum.toLongLong();
     const qint64 total = Edit_zhizuo_zongzhen_sum.toLongLong();
 
+    // The next frame: the movie's next picture while a movie plays, its last one after the
+    // closing movie has ended, with the lyric line as it stands now. A frame that would be
+    // the same as the last one is not handed over again.
+    bool changed = false;
     if (Edit_moban_jietu_kaiguan == MakingWord::kOn) {
         const int frameNum = Edit_dangemoban_leijiazhen_num.toInt() + 1;
         Edit_dangemoban_leijiazhen_num = QString::number(frameNum);
         ShockwaveFlash1->setFrameNum(frameNum);
         movieFrame_ = ShockwaveFlash1->paintFrame();
+        changed = true;
+    }
+    const QString lyricShown = lyrics_->visible && lyrics_->paint ? lyrics_->text : QString();
+    if ((changed || lyricShown != frameLyric_) && !movieFrame_.isNull()) {
         frame_ = movieFrame_;
-        if (lyrics_->visible) {
+        if (!lyricShown.isEmpty()) {
             QPainter painter(&frame_);
             lyrics_->Paint(painter);
         }
+        frameLyric_ = lyricShown;
         MclVideoSetFramePicture(conversion_, FrameFilePath(), frame_);
     }
 

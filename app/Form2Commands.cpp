@@ -20,7 +20,9 @@
 #include "app/Form2.h"
 #include "app/Form24.h"
 #include "app/Messages.h"
+#include "app/PageView.h"
 #include "photos/PhotoTable.h"
+#include "production/AlbumFormat.h"
 #include "production/AlbumName.h"
 #include "photos/SlotTable.h"
 #include "platform/CaptionBar.h"
@@ -124,15 +126,8 @@ void Form2::resetTimeLabels() {
     Label_zongshijian->setText(TotalTimeLabel(CompletedTemplateFrames(*used, *ListView_mobancanshu)));
 }
 
-// Page 0 of the photos into the cells, on the progress window's page timer.
-void Form2::loadFirstPage() {
-    Timer* pageTimer = ControlOf<Timer>("Form13", "Timer_zhaopian_fanye");
-    if (!pageTimer) return;  // the page job comes with the progress window
-    ResetProgressBar(ControlOf<QProgressBar>("Form13", "ProgressBar1"), 9);
-    WindowNamed("Form13")->setWindowTitle("加载照片");
-    pageTimer->setEnabled(true);
-    Show("Form13");
-}
+// The page Edit_fangye_hao into the cells, on the progress window's page timer.
+void Form2::loadFirstPage() { pageView_->loadPage(); }
 
 void Form2::openWebPage(const QString& address) { Desktop::current().openExternal(address); }
 
@@ -282,9 +277,9 @@ void Form2::makeAlbum(const QString& type) {
 void Form2::startMaking(const QString& type, const QString& album) {
     state_.Edit_mcl_zujian = "MCL-7.0.1";
     state_.Edit_mcl_caozuo_leixing = "MCL_zhizuo_xiangce";
-    const QString output = state_.Edit_xiangce_baocun_weizhi + album + ".mpg";
-    if (QFileInfo::exists(output) &&
-        !AskQuestion("制作相册", "文件 " + album + ".mpg 已经存在,是否替换？"))
+    const QString fileName = album + AlbumFileExtension(type);
+    const QString output = state_.Edit_xiangce_baocun_weizhi + fileName;
+    if (QFileInfo::exists(output) && !AskQuestion("制作相册", "文件 " + fileName + " 已经存在,是否替换？"))
         return;
     if (auto* open = ControlOf<QCheckBox>("Form25", "CheckBox_wancheng_dakai_wenjianjia")) open->setChecked(false);
     ResetProgressBar(ControlOf<QProgressBar>("Form25", "ProgressBar_tongyong_jindutiao"), 0);
@@ -299,52 +294,72 @@ void Form2::startMaking(const QString& type, const QString& album) {
     Show("Form25");
 }
 
-// AVI, MP4, WMV and MOV albums and inserting a video are not made; a person who presses
-// the button is told so instead of nothing happening.
-void Form2::refuseFormat(const QString& type) {
-    if (refuseWhileBusy()) return;
-    ShowMessage("暂不支持制作" + type + "相册,请选择VCD、SVCD或DVD！");
-}
-
-void Form2::Button15Click() { refuseFormat("AVI"); }
-void Form2::Button42Click() { refuseFormat("MP4"); }
-void Form2::Button43Click() { refuseFormat("WMV"); }
-void Form2::Button44Click() { refuseFormat("MOV"); }
+void Form2::Button15Click() { makeAlbum("AVI"); }
+void Form2::Button42Click() { makeAlbum("MP4"); }
+void Form2::Button43Click() { makeAlbum("WMV"); }
+void Form2::Button44Click() { makeAlbum("MOV"); }
 
 void Form2::Button19Click() {
     if (refuseWhileBusy()) return;
     ShowMessage("暂不支持插入视频！");
 }
 
-// ---- Photo pages and the large photo: the guard now, the work with the page view.
+// ---- Photo pages and the large photo: the guard here, the work in the page view.
 
 void Form2::Button20Click() {
     if (refuseWhileBusy()) return;
+    pageView_->turnPage(PageCommand::Previous);
 }
 
 void Form2::Button21Click() {
     if (refuseWhileBusy()) return;
+    pageView_->turnPage(PageCommand::Next);
 }
 
 void Form2::Button49Click() {
     if (refuseWhileBusy()) return;
+    pageView_->turnPage(PageCommand::First);
 }
 
 void Form2::Button50Click() {
     if (refuseWhileBusy()) return;
+    pageView_->turnPage(PageCommand::Last);
 }
 
 void Form2::Button22Click() {
     if (refuseWhileBusy()) return;
+    pageView_->zoomIn();
 }
 
 void Form2::Button23Click() {
     if (refuseWhileBusy()) return;
+    pageView_->zoomOut();
 }
 
 void Form2::Button24Click() {
     if (refuseWhileBusy()) return;
+    pageView_->zoomDefault();
 }
+
+// The cells' clicks check the guard themselves, after the photo table and the cell.
+void Form2::Image1Click() { pageView_->cellClick(1); }
+void Form2::Image2Click() { pageView_->cellClick(2); }
+void Form2::Image3Click() { pageView_->cellClick(3); }
+void Form2::Image4Click() { pageView_->cellClick(4); }
+void Form2::Image5Click() { pageView_->cellClick(5); }
+void Form2::Image6Click() { pageView_->cellClick(6); }
+void Form2::Image7Click() { pageView_->cellClick(7); }
+void Form2::Image8Click() { pageView_->cellClick(8); }
+void Form2::Image9Click() { pageView_->cellClick(9); }
+void Form2::Image1DblClick() { pageView_->cellDoubleClick(1); }
+void Form2::Image2DblClick() { pageView_->cellDoubleClick(2); }
+void Form2::Image3DblClick() { pageView_->cellDoubleClick(3); }
+void Form2::Image4DblClick() { pageView_->cellDoubleClick(4); }
+void Form2::Image5DblClick() { pageView_->cellDoubleClick(5); }
+void Form2::Image6DblClick() { pageView_->cellDoubleClick(6); }
+void Form2::Image7DblClick() { pageView_->cellDoubleClick(7); }
+void Form2::Image8DblClick() { pageView_->cellDoubleClick(8); }
+void Form2::Image9DblClick() { pageView_->cellDoubleClick(9); }
 
 void Form2::Button51Click() {
     if (refuseWhileBusy()) return;
@@ -353,7 +368,7 @@ void Form2::Button51Click() {
 
 void Form2::Button52Click() {
     if (refuseWhileBusy()) return;
-    ShowMessage("双击照片预览效果！");
+    ShowMessage(kPreviewHint);
 }
 
 // The arrows run the page commands with the page buttons disabled meanwhile, so that the

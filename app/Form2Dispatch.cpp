@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "app/Form2.h"
 #include "platform/CaptionBar.h"
@@ -88,7 +89,7 @@ void Form2::connectEntryPoints() {
 }
 
 // Double-clicks on the summary lists; clicks, double-clicks and mouse moves on the photo
-// cells go to the cell's handlers (Image1Click ..., which come with the page view).
+// cells go to the cell's handlers (Image1Click ..., see PageView.h).
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         const QStringList commands = watched->property("doubleClickCommands").toStringList();
@@ -97,9 +98,13 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     }
     for (QLabel* cell : Image) {
         if (watched != cell) continue;
-        if (event->type() == QEvent::MouseButtonPress) runCommand(cell->objectName() + "Click");
-        if (event->type() == QEvent::MouseButtonDblClick) runCommand(cell->objectName() + "DblClick");
-        if (event->type() == QEvent::Enter) state_.Edit_Image_kongjian = cell->objectName();
+        // The left button clicks; the right one opens the cell's menu only.
+        const bool left = (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+                          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        if (left && event->type() == QEvent::MouseButtonPress) runCommand(cell->objectName() + "Click");
+        if (left && event->type() == QEvent::MouseButtonDblClick) runCommand(cell->objectName() + "DblClick");
+        if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)
+            state_.Edit_Image_kongjian = cell->objectName();
     }
     return Window::eventFilter(watched, event);
 }

@@ -20,6 +20,7 @@
 
 #include "app/Form2.h"
 #include "app/InterfacePictures.h"
+#include "app/PageView.h"
 #include "platform/CaptionBar.h"
 #include "platform/TextTable.h"
 #include "platform/TextTableModel.h"
@@ -226,6 +227,10 @@ void Form2::buildPhotoCells() {
         menu->addAction(text)->setObjectName(name);
     }
     PopupMenu_tupianyoujian_caidan = menu;
+
+    const QList<QLabel*> cells(std::begin(Image), std::end(Image));
+    pageView_ = new PageView(*this, state_, {ScrollBox_zhujiemian, Image_zhujiemian, cells},
+                             [this] { return refuseWhileBusy(); });
 }
 
 QAbstractItemView* Form2::addSummaryView(const QString& name, TextTable* table, const QString& title,

@@ -59,9 +59,25 @@ CropValues ComputeCropValues(bool verticalSlot, bool slotWidthIsZero, int tw, in
 
 void ComputeCrop(TextTable& slotTable, int slotRow, int tw, int th, int pw, int ph,
                  const PhotoSettings& settings) {
-    const CropValues crop = ComputeCropValues(SlotIsVertical(slotTable, slotRow),
-                                              SlotWidth(slotTable, slotRow) == 0, tw, th, pw, ph,
-                                              settings);
+    WriteCropValues(slotTable, slotRow,
+                    ComputeCropValues(SlotIsVertical(slotTable, slotRow), SlotWidth(slotTable, slotRow) == 0,
+                                      tw, th, pw, ph, settings));
+}
+
+CropValues ReadCropValues(const TextTable& slotTable, int slotRow) {
+    const auto get = [&](int column) { return slotTable.cell(slotRow, column).toInt(); };
+    return {get(SlotColumn::kFullLeft),
+            get(SlotColumn::kFullTop),
+            get(SlotColumn::kFullWidth),
+            get(SlotColumn::kFullHeight),
+            slotTable.cell(slotRow, SlotColumn::kCropMark) == kCropFit,
+            get(SlotColumn::kFitLeft),
+            get(SlotColumn::kFitTop),
+            get(SlotColumn::kFitWidth),
+            get(SlotColumn::kFitHeight)};
+}
+
+void WriteCropValues(TextTable& slotTable, int slotRow, const CropValues& crop) {
     const auto put = [&](int column, int value) {
         slotTable.setCell(slotRow, column, QString::number(value));
     };

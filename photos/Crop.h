@@ -28,6 +28,11 @@ struct CropValues {
 CropValues ComputeCropValues(bool verticalSlot, bool slotWidthIsZero, int tw, int th, int pw,
                              int ph, const PhotoSettings& settings);
 
+// The crop columns (16-24) of slot row `slotRow`, and writing them back. Numbers that do
+// not parse read 0; the mark reads as fit only when it is shizhong.
+CropValues ReadCropValues(const TextTable& slotTable, int slotRow);
+void WriteCropValues(TextTable& slotTable, int slotRow, const CropValues& crop);
+
 // Computes the crop of slot row `slotRow` of the slot table (its kind and own width read
 // from the row) and writes cols 16-24.
 void ComputeCrop(TextTable& slotTable, int slotRow, int tw, int th, int pw, int ph,

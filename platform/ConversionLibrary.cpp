@@ -365,7 +365,7 @@ bool ConversionRun::Run() {
     settings.path = h_->videoOut;
     settings.preset = PresetFor(h_->format);
     settings.rate = FrameRateFor(h_->system);
-    settings.gopSize = GopSizeFor(h_->system);
+    settings.gopSize = GopSizeFor(settings.preset, h_->system);
     settings.width = h_->width;
     settings.height = h_->height;
     settings.highQuality = h_->highQuality;

@@ -1,6 +1,6 @@
 #pragma once
 // The conversion library: turns a list of video sources (still pictures, or movie files)
-// and a list of songs into one MPEG file, calling back into the program for every frame.
+// and a list of songs into one video file (MPEG, AVI, MP4, QuickTime or ASF), calling back into the program for every frame.
 // It is written over FFmpeg (libavformat, libavcodec, libswscale, libswresample) and keeps
 // the call sequence of a classic C conversion library: handles, lists, callbacks, one
 // synchronous Convert.
@@ -81,6 +81,9 @@ constexpr int kMclVcd = 0;
 constexpr int kMclSvcd = 1;
 constexpr int kMclDvd = 2;
 constexpr int kMclAvi = 3;
+constexpr int kMclMp4 = 4;  // beyond the classic four: H.264 and AAC (ConversionPresets.h)
+constexpr int kMclMov = 5;
+constexpr int kMclWmv = 6;
 constexpr int kMclPal = 0;
 constexpr int kMclNtsc = 1;
 
@@ -138,7 +141,7 @@ void MclVideoSetFormat(MclHandle handle, int width, int height, int bitsPerPixel
 // The high-quality setting: variable bit rate with `maxKbps` as the ceiling. The other
 // two arguments (mode, buffer) are accepted as the classic call passes them.
 void MclVideoSetBitRate(MclHandle handle, int maxKbps, int mode, int buffer);
-void MclAudioSetCodec(MclHandle handle, int codec);  // 2 = MPEG-1 Layer II (the only one)
+void MclAudioSetCodec(MclHandle handle, int codec);  // accepted; the preset chooses the sound codec
 void MclVideoSetFileName(MclHandle handle, const QString& path);
 void MclAudioSetFileName(MclHandle handle, const QString& path);
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -26,6 +27,53 @@ QString Failed(const QString& path, const QString& what, int code) {
         .arg(QFileInfo(path).fileName(), what, AvText(code));
 }
 
+// The sample format the sound encoder is given: interleaved 16-bit where it takes that,
+// otherwise the first of its formats that StoreSamples writes.
+AVSampleFormat SampleFormatOf(const AVCodec* codec) {
+    static const AVSampleFormat kWritten[] = {AV_SAMPLE_FMT_S16, AV_SAMPLE_FMT_S16P, AV_SAMPLE_FMT_FLTP,
+                                              AV_SAMPLE_FMT_FLT, AV_SAMPLE_FMT_S32P};
+    if (!codec || !codec->sample_fmts)
+        return AV_SAMPLE_FMT_S16;
+    for (AVSampleFormat wanted : kWritten)
+        for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f)
+            if (*f == wanted)
+                return wanted;
+    return codec->sample_fmts[0];
+}
+
+// Writes one block of interleaved 16-bit stereo into `frame` in the frame's sample format.
+void StoreSamples(const int16_t* pcm, AVFrame* frame) {
+    const int n = frame->nb_samples;
+    switch (frame->format) {
+    case AV_SAMPLE_FMT_S16P:
+        for (int c = 0; c < 2; ++c) {
+            auto* out = reinterpret_cast<int16_t*>(frame->data[c]);
+            for (int i = 0; i < n; ++i) out[i] = pcm[2 * i + c];
+        }
+        break;
+    case AV_SAMPLE_FMT_FLTP:
+        for (int c = 0; c < 2; ++c) {
+            auto* out = reinterpret_cast<float*>(frame->data[c]);
+            for (int i = 0; i < n; ++i) out[i] = pcm[2 * i + c] / 32768.0f;
+        }
+        break;
+    case AV_SAMPLE_FMT_FLT: {
+        auto* out = reinterpret_cast<float*>(frame->data[0]);
+        for (int i = 0; i < 2 * n; ++i) out[i] = pcm[i] / 32768.0f;
+        break;
+    }
+    case AV_SAMPLE_FMT_S32P:
+        for (int c = 0; c < 2; ++c) {
+            auto* out = reinterpret_cast<int32_t*>(frame->data[c]);
+            for (int i = 0; i < n; ++i) out[i] = int32_t(pcm[2 * i + c]) * 65536;
+        }
+        break;
+    default:  // interleaved 16-bit
+        std::copy(pcm, pcm + 2 * n, reinterpret_cast<int16_t*>(frame->data[0]));
+        break;
+    }
+}
+
 }  // namespace
 
 struct ConversionOutput::Impl {
@@ -40,7 +88,8 @@ struct ConversionOutput::Impl {
     AVPacket* packet = nullptr;
     SwsContext* sws = nullptr;
     QSize swsFrom;
-    int audioFill = 0;  // sample frames waiting in audioFrame
+    std::vector<int16_t> pending;  // one block of interleaved stereo for the sound encoder
+    int audioFill = 0;             // sample frames waiting in pending
     bool fileOpen = false;
     bool headerWritten = false;
 
@@ -112,7 +161,22 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
         c->time_base = AVRational{settings.rate.den, settings.rate.num};
         c->framerate = AVRational{settings.rate.num, settings.rate.den};
         c->gop_size = settings.gopSize;
-        c->max_b_frames = 2;
+        c->max_b_frames = settings.preset.bFrames;
+        c->sample_aspect_ratio = AVRational{1, 1};
+        c->thread_count = 2;
+        if (settings.preset.constantQuality()) {
+            // x264 at a constant quality; its own frame threads keep both cores busy.
+            const int crf = settings.highQuality ? settings.preset.highCrf : settings.preset.standardCrf;
+            av_opt_set(c->priv_data, "crf", QByteArray::number(crf).constData(), 0);
+            av_opt_set(c->priv_data, "preset", "veryfast", 0);
+            av_opt_set(c->priv_data, "profile", "high", 0);
+            c->thread_type = FF_THREAD_FRAME;
+            if (settings.highQuality && settings.maxBitRate > 0) {
+                c->rc_max_rate = settings.maxBitRate;
+                c->rc_buffer_size = int(std::min<qint64>(settings.maxBitRate * 2, INT32_MAX));
+            }
+            return;
+        }
         c->bit_rate = bitRate;
         if (settings.highQuality && settings.maxBitRate > 0) {
             c->rc_max_rate = std::max(settings.maxBitRate, bitRate);
@@ -125,9 +189,7 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
             c->rc_max_rate = bitRate * 2;
             c->rc_buffer_size = int(std::min<qint64>(bitRate, 1835008 * 8));
         }
-        c->thread_count = 2;
         c->thread_type = FF_THREAD_SLICE;
-        c->sample_aspect_ratio = AVRational{1, 1};
     }, formatFlags, what);
     if (!d.video) {
         error = QStringLiteral("无法写入视频文件 %1：%2").arg(name, what);
@@ -136,7 +198,7 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
     }
     d.audio = OpenEncoder(settings.preset.audioCodec, [&](AVCodecContext* c) {
         c->sample_rate = settings.preset.sampleRate;
-        c->sample_fmt = AV_SAMPLE_FMT_S16;
+        c->sample_fmt = SampleFormatOf(c->codec);
         av_channel_layout_default(&c->ch_layout, 2);
         c->bit_rate = settings.preset.audioKbps * 1000;
         c->time_base = AVRational{1, settings.preset.sampleRate};
@@ -157,7 +219,7 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
 
     // Program streams carry a fixed multiplex rate; raise it when the chosen rates need more
     // than the standard's, so that the muxer never runs short.
-    if (settings.preset.muxer != QLatin1String("avi")) {
+    if (settings.preset.programStream()) {
         const qint64 needed = (std::max<qint64>(d.video->rc_max_rate, bitRate) + d.audio->bit_rate) * 11 / 10;
         const qint64 standard = settings.preset.muxer == QLatin1String("vcd") ? 1411200 : 10080000;
         if (needed > standard)
@@ -173,7 +235,13 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
         }
         d.fileOpen = true;
     }
-    code = avformat_write_header(d.format, nullptr);
+    // MP4 and QuickTime files carry their index before the media, so they play while
+    // they download.
+    AVDictionary* options = nullptr;
+    if (settings.preset.muxer == QLatin1String("mp4") || settings.preset.muxer == QLatin1String("mov"))
+        av_dict_set(&options, "movflags", "+faststart", 0);
+    code = avformat_write_header(d.format, &options);
+    av_dict_free(&options);
     if (code < 0) {
         error = Failed(settings.path, QStringLiteral("无法写入文件头"), code);
         Close();
@@ -187,11 +255,12 @@ bool ConversionOutput::Open(const ConversionOutputSettings& settings, QString& e
     d.videoFrame->height = settings.height;
     av_frame_get_buffer(d.videoFrame, 0);
     d.audioFrame = av_frame_alloc();
-    d.audioFrame->format = AV_SAMPLE_FMT_S16;
+    d.audioFrame->format = d.audio->sample_fmt;
     d.audioFrame->sample_rate = settings.preset.sampleRate;
     av_channel_layout_default(&d.audioFrame->ch_layout, 2);
     d.audioFrame->nb_samples = d.audio->frame_size > 0 ? d.audio->frame_size : 1152;
     av_frame_get_buffer(d.audioFrame, 0);
+    d.pending.assign(size_t(d.audioFrame->nb_samples) * 2, 0);
     d.packet = av_packet_alloc();
     return true;
 }
@@ -260,9 +329,13 @@ bool ConversionOutput::Impl::sendAudio(bool last, QString& error) {
         if (!last)
             return true;
         // The last block is padded with silence (the encoder takes whole blocks only).
-        auto* samples = reinterpret_cast<int16_t*>(audioFrame->data[0]);
-        std::fill(samples + audioFill * 2, samples + audioFrame->nb_samples * 2, int16_t(0));
+        std::fill(pending.begin() + audioFill * 2, pending.end(), int16_t(0));
     }
+    if (int code = av_frame_make_writable(audioFrame); code < 0) {
+        error = Failed(settings.path, QStringLiteral("内存不足"), code);
+        return false;
+    }
+    StoreSamples(pending.data(), audioFrame);
     int code = avcodec_send_frame(audio, audioFrame);
     audioFill = 0;
     if (code < 0) {
@@ -275,17 +348,11 @@ bool ConversionOutput::Impl::sendAudio(bool last, QString& error) {
 bool ConversionOutput::WriteAudio(const int16_t* pcm, int frames, QString& error) {
     Impl& d = *d_;
     while (frames > 0) {
-        if (d.audioFill == 0) {
-            if (int code = av_frame_make_writable(d.audioFrame); code < 0) {
-                error = Failed(d.settings.path, QStringLiteral("内存不足"), code);
-                return false;
-            }
+        if (d.audioFill == 0)
             d.audioFrame->pts = audioSamples_;
-        }
         const int room = d.audioFrame->nb_samples - d.audioFill;
         const int take = std::min(room, frames);
-        auto* samples = reinterpret_cast<int16_t*>(d.audioFrame->data[0]);
-        std::copy(pcm, pcm + take * 2, samples + d.audioFill * 2);
+        std::copy(pcm, pcm + take * 2, d.pending.begin() + d.audioFill * 2);
         d.audioFill += take;
         pcm += take * 2;
         frames -= take;

@@ -25,13 +25,16 @@ const VideoStreamInfo* VideoFileInfo::First(bool video) const {
 
 namespace {
 
-// Decodes every packet of the chosen streams; `onFrame` sees each decoded frame.
-template <typename OnFrame>
-bool DecodeAll(AVFormatContext* format, QList<AVCodecContext*>& codecs, OnFrame onFrame) {
+// Decodes every packet of the chosen streams; `onFrame` sees each decoded frame, `onError`
+// the stream of each packet the decoder refused and of each frame it marked damaged.
+template <typename OnFrame, typename OnError>
+bool DecodeAll(AVFormatContext* format, QList<AVCodecContext*>& codecs, OnFrame onFrame, OnError onError) {
     AVPacket* packet = av_packet_alloc();
     AVFrame* frame = av_frame_alloc();
     auto receive = [&](int index) {
         while (avcodec_receive_frame(codecs[index], frame) == 0) {
+            if (frame->decode_error_flags || (frame->flags & AV_FRAME_FLAG_CORRUPT))
+                onError(index);
             onFrame(index, frame);
             av_frame_unref(frame);
         }
@@ -39,7 +42,9 @@ bool DecodeAll(AVFormatContext* format, QList<AVCodecContext*>& codecs, OnFrame 
     while (av_read_frame(format, packet) >= 0) {
         const int index = packet->stream_index;
         if (index < codecs.size() && codecs[index]) {
-            avcodec_send_packet(codecs[index], packet);
+            const int sent = avcodec_send_packet(codecs[index], packet);
+            if (sent < 0 && sent != AVERROR(EAGAIN))
+                onError(index);
             receive(index);
         }
         av_packet_unref(packet);
@@ -116,6 +121,9 @@ VideoFileInfo ReadVideoInfo(const QString& path) {
             return;
         VideoStreamInfo& s = info.streams[slot[index]];
         s.frames += s.video ? 1 : frame->nb_samples;
+    }, [&](int index) {
+        if (slot[index] >= 0)
+            ++info.streams[slot[index]].errors;
     });
     for (VideoStreamInfo& s : info.streams) {
         if (s.video)
@@ -172,7 +180,7 @@ QList<qint16> ReadAudioSamples(const QString& path, int& sampleRate, int& channe
             uint8_t* out[1] = {reinterpret_cast<uint8_t*>(samples.data() + at)};
             swr_convert(swr, out, frame->nb_samples, const_cast<const uint8_t**>(frame->extended_data),
                         frame->nb_samples);
-        });
+        }, [](int) {});
     }
     swr_free(&swr);
     FreeDecoders(codecs);

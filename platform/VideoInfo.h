@@ -15,6 +15,7 @@ struct VideoStreamInfo {
     int sampleRate = 0, channels = 0;  // audio
     qint64 frames = 0;         // decoded video frames, or decoded audio sample frames
     double seconds = 0;        // length of the decoded data
+    int errors = 0;            // packets the decoder refused and frames it marked damaged
 };
 
 struct VideoFileInfo {

@@ -1,5 +1,8 @@
 #include "production/AlbumFormat.h"
 
+#include "platform/ConversionLibrary.h"
+#include "platform/ConversionPresets.h"
+
 namespace {
 const QVector<QSize>& CommonSizes() {
     static const QVector<QSize> sizes{{320, 176},  {464, 256},  {640, 368},   {800, 480},  {1280, 720},
@@ -11,6 +14,17 @@ QString ListStem(const QString& type) { return "ComboBox_" + type.toLower(); }
 }  // namespace
 
 QStringList AlbumTypes() { return {"VCD", "SVCD", "DVD", "AVI", "MP4", "WMV", "MOV"}; }
+
+int ConversionFormatOf(const QString& type) {
+    static const int kFormats[] = {kMclVcd, kMclSvcd, kMclDvd, kMclAvi, kMclMp4, kMclWmv, kMclMov};
+    const int index = int(AlbumTypes().indexOf(type));
+    return index < 0 ? -1 : kFormats[index];
+}
+
+QString AlbumFileExtension(const QString& type) {
+    const int format = ConversionFormatOf(type);
+    return format < 0 ? QStringLiteral(".mpg") : PresetFor(format).extension;
+}
 
 QVector<QSize> OutputSizes(const QString& type) {
     if (!AlbumTypes().contains(type)) return {};

@@ -18,6 +18,13 @@
 // The album type words, in the order the windows list them.
 QStringList AlbumTypes();  // VCD SVCD DVD AVI MP4 WMV MOV
 
+// The conversion library's format preset of `type` (kMclVcd ... kMclWmv,
+// platform/ConversionLibrary.h); -1 for a word that is not an album type.
+int ConversionFormatOf(const QString& type);
+// The extension of the album file of `type`: ".mpg" for VCD, SVCD and DVD, ".avi", ".mp4",
+// ".wmv", ".mov"; ".mpg" for a word that is not an album type.
+QString AlbumFileExtension(const QString& type);
+
 // The size rows of `type`; none for a word that is not an album type.
 QVector<QSize> OutputSizes(const QString& type);
 // The two parallel lists Form24 keeps per type (its hidden combo boxes), as decimal text.

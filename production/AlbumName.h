@@ -1,5 +1,5 @@
 #pragma once
-// The album name the user types: it becomes the file name "name.mpg" in the save folder,
+// The album name the user types: it becomes the file name "name.mpg" (".mp4", ...) in the save folder,
 // so it must be one plain file name that keeps the file inside that folder.
 
 #include <QString>

@@ -108,7 +108,12 @@ QSize FitModeSize(QSize photo) {
 PanelPlacement SlotPicturePlacement(const QString& category, PhotoDisplay display,
                                     const PreviewSlot& slot) {
     if (category == kHorizontalCategory) {
-        if (display == PhotoDisplay::Full) return {{kFrameWidth, kFrameHeight}, slot.full};
+        // The full-mode crop lies in the slot's own box: a slot smaller than the frame
+        // gets a panel of its own size, so the photo fills it as the crop says.
+        if (display == PhotoDisplay::Full) {
+            const QSize box = slot.slotSize.width() > 0 ? slot.slotSize : QSize(kFrameWidth, kFrameHeight);
+            return {box, slot.full};
+        }
         const QSize size = FitModeSize(slot.photoSize);
         return {size, QRect({0, 0}, size)};
     }
@@ -126,8 +131,9 @@ QSize ItemDisplaySize(const QString& category, PhotoDisplay display, QSize stage
         return {stage1Panel.width() * dh / b, dh};
     }
     QSize reference = item;
-    if (category == kHorizontalCategory)
-        reference = display == PhotoDisplay::Full ? QSize(kFrameWidth, kFrameHeight) : stage1Panel;
+    if (category == kHorizontalCategory && display == PhotoDisplay::Fit) reference = stage1Panel;
+    if (category == kHorizontalCategory && display == PhotoDisplay::Full && item.width() <= 0)
+        reference = QSize(kFrameWidth, kFrameHeight);
     return {area.width() * reference.width() / kFrameWidth, area.height() * reference.height() / kFrameHeight};
 }
 

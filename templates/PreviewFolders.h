@@ -107,7 +107,8 @@ struct PanelPlacement {
 
 // Stage 1 of a slot:
 //   综合模板               panel = slot size, picture = the full-mode crop
-//   横照模板, full mode     panel 1920 x 1080, picture = the full-mode crop
+//   横照模板, full mode     panel = the box the crop was made in (the slot's size, or
+//                           1920 x 1080 for a slot of width 0), picture = the full-mode crop
 //   横照模板, fit mode      the photo whole in the frame: a landscape photo 1920 wide (1080
 //                           high at most), a square or portrait photo 1080 high; panel =
 //                           picture at (0, 0)
@@ -122,7 +123,8 @@ QSize FitModeSize(QSize photo);
 
 // Stage 2: the size item k is written at in `area`, from the stage-1 panel of its source
 // and the item's own size in the frame:
-//   横照模板: reference (1920, 1080) in full mode, the stage-1 panel in fit mode;
+//   横照模板: in full mode the item's size ((1920, 1080) for an item of width 0, a slot
+//     standing for the whole frame), the stage-1 panel in fit mode;
 //   综合模板: the item's size; both as area w * A / 1920 x area h * B / 1080;
 //   竖照模板: height = panel h * area h / 1080, width = panel w * height / panel h.
 QSize ItemDisplaySize(const QString& category, PhotoDisplay display, QSize stage1Panel,

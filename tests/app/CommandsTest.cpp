@@ -263,7 +263,10 @@ TEST_F(Commands, CommandsThatNeedPhotosOrMusicSayWhatIsMissingAndChangeNothing) 
             {"Button14Click", "没有添加照片文件！"},
             {"ListView_daoru_yinyueDblClick", "没有添加音乐文件！"},
             {"ListView_daoru_geciDblClick", "没有添加音乐文件！"},
-            {"Button15Click", "暂不支持制作AVI相册,请选择VCD、SVCD或DVD！"},
+            {"Button15Click", "没有添加照片文件！"},
+            {"Button42Click", "没有添加照片文件！"},
+            {"Button43Click", "没有添加照片文件！"},
+            {"Button44Click", "没有添加照片文件！"},
             {"Button52Click", "双击照片预览效果！"},
         };
         for (const auto& [command, message] : cases) {

@@ -48,12 +48,17 @@ TEST(PreviewRules, SlotPicturePlacementPerCategoryAndMode) {
     } cases[] = {
         {kAdvancedCategory, PhotoDisplay::Full, {{800, 450}, QRect(-10, 20, 900, 500)}},
         {kAdvancedCategory, PhotoDisplay::Fit, {{800, 450}, QRect(-10, 20, 900, 500)}},
-        {kHorizontalCategory, PhotoDisplay::Full, {{1920, 1080}, QRect(-10, 20, 900, 500)}},
+        // The crop was made in the slot's own 800 x 450 box.
+        {kHorizontalCategory, PhotoDisplay::Full, {{800, 450}, QRect(-10, 20, 900, 500)}},
         {kHorizontalCategory, PhotoDisplay::Fit, {{1920, 1080}, QRect(0, 0, 1920, 1080)}},
         {kVerticalCategory, PhotoDisplay::Full, {{720, 1080}, QRect(30, 0, 660, 1080)}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SlotPicturePlacement(c.category, c.display, slot), c.expected) << c.category.toStdString();
+    // A slot of width 0 stands for the whole frame.
+    const PreviewSlot whole = Slot({1600, 900}, QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1080), {0, 0});
+    EXPECT_EQ(SlotPicturePlacement(kHorizontalCategory, PhotoDisplay::Full, whole),
+              (PanelPlacement{{1920, 1080}, QRect(0, 0, 1920, 1080)}));
 }
 
 TEST(PreviewRules, ItemDisplaySizeScalesFromTheFrameToTheArea) {
@@ -65,6 +70,8 @@ TEST(PreviewRules, ItemDisplaySizeScalesFromTheFrameToTheArea) {
         {kAdvancedCategory, PhotoDisplay::Full, {800, 450}, {960, 540}, {800, 450}, {400, 225}},
         {kAdvancedCategory, PhotoDisplay::Full, {800, 450}, {960, 540}, {1280, 720}, {640, 360}},
         {kHorizontalCategory, PhotoDisplay::Full, {1920, 1080}, {1920, 1080}, {800, 450}, {800, 450}},
+        {kHorizontalCategory, PhotoDisplay::Full, {1440, 810}, {1440, 810}, {800, 450}, {600, 337}},
+        {kHorizontalCategory, PhotoDisplay::Full, {1920, 1080}, {0, 0}, {800, 450}, {800, 450}},
         {kHorizontalCategory, PhotoDisplay::Fit, {1920, 768}, {1920, 1080}, {800, 450}, {800, 320}},
         {kVerticalCategory, PhotoDisplay::Full, {720, 1080}, {720, 1080}, {800, 450}, {300, 450}},
         {kVerticalCategory, PhotoDisplay::Full, {720, 1080}, {720, 1080}, {1280, 720}, {480, 720}},
@@ -224,6 +231,26 @@ TEST_F(PreviewBuilder, EveryPictureTheMovieNamesIsWrittenAtItsBoxScaledToTheArea
             }
         }
     }
+}
+
+// A single landscape template whose slot is smaller than the frame: the crop was made in
+// the slot's own box, so the photo fills the slot picture edge to edge.
+TEST_F(PreviewBuilder, ASmallerLandscapeSlotIsFilledByItsCrop) {
+    PreviewAlbum album;
+    album.templates = {used(0, true)};
+    PreviewTemplate& single = album.templates[0];
+    single.widths = {"1440"};
+    single.heights = {"810"};
+    single.slotList[0].slotSize = {1440, 810};
+    single.slotList[0].full = QRect(0, -45, 1440, 900);  // a 16:10 photo, moved up
+    ASSERT_TRUE(BuildPreviewFolders(album, {}, painter()).ok);
+    ASSERT_EQ(calls_.size(), 1);
+    EXPECT_EQ(calls_[0].placement, (PanelPlacement{{1440, 810}, QRect(0, -45, 1440, 900)}));
+    const QImage picture(PreviewLayout::TemplateFolder(1) + "/xp_1.jpg");
+    ASSERT_EQ(picture.size(), QSize(600, 337));
+    for (const QPoint corner : {QPoint(2, 2), QPoint(597, 2), QPoint(2, 334), QPoint(597, 334)})
+        EXPECT_GT(picture.pixelColor(corner).red() - picture.pixelColor(corner).blue(), 100)
+            << corner.x() << "," << corner.y();  // red, not the panel's white
 }
 
 TEST_F(PreviewBuilder, TheAdvancedItemWithoutASlotOfItsOwnShowsItsSlotsPhoto) {

@@ -15,7 +15,9 @@ const QHash<QString, Arity>& Verbs() {
         {"in", {1, 1}},      {"close", {0, 0}},      {"wait", {0, 1}},   {"set", {1, 2}},
         {"print", {1, 2}},   {"screenshot", {2, 2}}, {"echo", {0, -1}},
         {"pick", {1, 2}},    {"select", {2, 2}},
-        {"play", {0, 0}},    {"frames", {1, 1}},     {"drop", {2, 2}},
+        {"play", {0, 0}},    {"frames", {1, 1}},
+        {"click", {1, 2}},   {"drag", {3, 3}},       {"copy", {2, 2}},
+        {"drop", {2, 2}},
     };
     return verbs;
 }
@@ -25,14 +27,23 @@ QString CheckWords(const QString& verb, const QStringList& words) {
         return "answer takes yes or cancel";
     if (verb == "print") {
         const QString what = words[0];
-        const bool named = what == "table" || what == "field" || what == "label" || what == "list";
+        const bool named =
+            what == "table" || what == "field" || what == "label" || what == "list" || what == "place";
         const bool plain = what == "messages" || what == "questions" || what == "modals" ||
                            what == "opened" || what == "fields" || what == "times";
         if (named && words.size() != 2) return "print " + what + " takes WINDOW.NAME";
         if (what == "fields" && words.size() != 2) return "print fields takes WINDOW";
         if (!named && !plain)
-            return "print takes table, field, label, list, fields, messages, questions, modals, opened or times";
+            return "print takes table, field, label, list, place, fields, messages, questions, modals, opened or "
+                   "times";
         if (plain && what != "fields" && words.size() != 1) return "print " + what + " takes nothing more";
+    }
+    if (verb == "click" && words.size() == 2 && words[1] != "double") return "click takes WINDOW.CONTROL [double]";
+    if (verb == "drag") {
+        bool okX = false, okY = false;
+        words[1].toInt(&okX);
+        words[2].toInt(&okY);
+        if (!okX || !okY) return "drag takes WINDOW.CONTROL DX DY (pixels)";
     }
     if (verb == "frames" && words[0] != "end") {
         bool ok = false;

@@ -26,6 +26,7 @@
 #include <QCommandLineParser>
 #include <QLabel>
 #include <QDir>
+#include <QMouseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -100,6 +101,46 @@ QString SelectRow(Window& window, const QString& name, const QString& rowWord) {
     view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     view->setCurrentIndex(index);
     emit view->clicked(index);
+    return {};
+}
+
+// ---- The mouse: clicking and dragging a control with the left button, as a person would.
+
+void SendMouse(QWidget* control, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), QPointF(control->mapToGlobal(at)), Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &event);
+}
+
+// "click WINDOW.CONTROL [double]": pressed and released at the control's centre; with
+// "double" a second press that is a double-click follows.
+QString ClickControl(QWidget* control, const QString& name, bool twice) {
+    if (!control) return "no control " + name;
+    if (!control->isEnabled()) return name + " is disabled";
+    QPointer<QWidget> guard(control);
+    const QPoint centre = control->rect().center();
+    SendMouse(control, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+    if (guard) SendMouse(control, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+    if (!twice) return {};
+    if (guard) SendMouse(control, QEvent::MouseButtonDblClick, centre, Qt::LeftButton);
+    if (guard) SendMouse(control, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+    return {};
+}
+
+// "drag WINDOW.CONTROL DX DY": pressed at the control's centre, moved in four steps by
+// (DX, DY) pixels of the window and released there. Every step is aimed at the control
+// where it lies by then, since a dragged control moves under the mouse.
+QString DragControl(Window& window, QWidget* control, const QString& name, QPoint offset) {
+    if (!control) return "no control " + name;
+    if (!control->isEnabled()) return name + " is disabled";
+    QPointer<QWidget> guard(control);
+    const QPoint start = control->mapTo(&window, control->rect().center());
+    SendMouse(control, QEvent::MouseButtonPress, control->mapFrom(&window, start), Qt::LeftButton);
+    constexpr int kSteps = 4;
+    for (int step = 1; step <= kSteps && guard; ++step) {
+        const QPoint at = start + offset * step / kSteps;
+        SendMouse(control, QEvent::MouseMove, control->mapFrom(&window, at), Qt::LeftButton);
+    }
+    if (guard) SendMouse(control, QEvent::MouseButtonRelease, control->mapFrom(&window, start + offset), Qt::NoButton);
     return {};
 }
 
@@ -245,6 +286,13 @@ private:
         if (verb == "frames" && qobject_cast<Form19*>(here)) return templatePreview(*static_cast<Form19*>(here), words[0]);
         if (verb == "play" || verb == "frames" || (verb == "print" && words[0] == "times")) return preview(step);
         if (verb == "drop") return drop(words[0].toInt() - 1, words[1].toInt() - 1);
+        if (verb == "copy") {
+            const QString from = path(words[0]);
+            const QString to = path(words[1]);
+            QFile::remove(to);
+            if (!QFile::copy(from, to)) return "could not copy " + words[0] + " to " + words[1];
+            return {};
+        }
         if (verb == "echo") {
             Out() << words.join(' ') << "\n";
             Out().flush();
@@ -253,13 +301,26 @@ private:
         Window* window = nullptr;
         QString name;
         if (verb == "print" && words[0] != "table" && words[0] != "field" && words[0] != "label" &&
-            words[0] != "list")
+            words[0] != "list" && words[0] != "place")
             return print(words);
         const QString target = verb == "print" ? words[1] : words[0];
         if (QString bad = resolve(target, here, &window, &name); !bad.isEmpty()) return bad;
         if (verb == "run") return run(*window, name);
         if (verb == "pick") return PickControl(*window, name, words.value(1));
         if (verb == "select") return SelectRow(*window, name, words[1]);
+        if (verb == "click") return ClickControl(window->findChild<QWidget*>(name), target, words.size() == 2);
+        if (verb == "drag")
+            return DragControl(*window, window->findChild<QWidget*>(name), target,
+                               QPoint(words[1].toInt(), words[2].toInt()));
+        if (verb == "print" && words[0] == "place") {
+            const QWidget* control = window->findChild<QWidget*>(name);
+            if (!control) return "no control " + target;
+            const QRect box = control->geometry();
+            Out() << window->name() << "." << name << "\t" << box.x() << "," << box.y() << " " << box.width() << "x"
+                  << box.height() << "\n";
+            Out().flush();
+            return {};
+        }
         if (verb == "print" && words[0] == "list") return printList(*window, name, target);
         if (verb == "print" && words[0] == "label") {
             const QLabel* label = window->findChild<QLabel*>(name);
