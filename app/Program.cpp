@@ -5,6 +5,7 @@
 
 #include "app/AllWindows.h"
 #include "app/PreviewBuild.h"
+#include "app/TemplateWindowServices.h"
 #include "platform/Events.h"
 
 namespace {
@@ -44,6 +45,7 @@ void CreateWindows() {
     new Form25;
     new Form41;
     InstallPreviewBuildSources();
+    InstallTemplateWindowServices();
 }
 }  // namespace
 

@@ -17,6 +17,7 @@ const QHash<QString, Arity>& Verbs() {
         {"pick", {1, 2}},    {"select", {2, 2}},
         {"play", {0, 0}},    {"frames", {1, 1}},
         {"click", {1, 2}},   {"drag", {3, 3}},       {"copy", {2, 2}},
+        {"drop", {2, 2}},
     };
     return verbs;
 }
@@ -47,6 +48,12 @@ QString CheckWords(const QString& verb, const QStringList& words) {
     if (verb == "frames" && words[0] != "end") {
         bool ok = false;
         if (words[0].toInt(&ok) < 0 || !ok) return "frames takes a number of frames or end";
+    }
+    if (verb == "drop") {
+        for (const QString& word : words) {
+            bool ok = false;
+            if (word.toInt(&ok) < 1 || !ok) return "drop takes a photo number and a frame number, from 1";
+        }
     }
     if (verb == "wait" && !words.isEmpty()) {
         bool ok = false;

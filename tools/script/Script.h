@@ -13,7 +13,7 @@
 
 struct ScriptStep {
     int line = 0;               // 1-based line in the script file
-    QString verb;               // run, files, folder, answer, in, close, wait, set, print, screenshot, echo, pick, select, play, frames, click, drag, copy
+    QString verb;               // run, files, folder, answer, in, close, wait, set, print, screenshot, echo, pick, select, play, frames, click, drag, copy, drop
     QStringList words;          // the words after the verb
     std::vector<ScriptStep> block;  // the steps of an "in WINDOW" block
 };

@@ -283,7 +283,9 @@ private:
             return {};
         }
         if (verb == "wait") return wait(words.isEmpty() ? -1 : words[0].toInt());
+        if (verb == "frames" && qobject_cast<Form19*>(here)) return templatePreview(*static_cast<Form19*>(here), words[0]);
         if (verb == "play" || verb == "frames" || (verb == "print" && words[0] == "times")) return preview(step);
+        if (verb == "drop") return drop(words[0].toInt() - 1, words[1].toInt() - 1);
         if (verb == "copy") {
             const QString from = path(words[0]);
             const QString to = path(words[1]);
@@ -375,6 +377,41 @@ private:
             return !toEnd && main->state().Edit_zong_leijia_zhen.toLongLong() >= target;
         };
         if (!waitUntil(done, timeLimitMs_)) return "the album was still playing at the time limit";
+        return {};
+    }
+
+    // "frames N" / "frames end" inside an "in Form19" block: the template preview, once its
+    // movie is loaded, until N more frames have been shown or it has stopped on its last
+    // frame. Fails when the window closes first (the movie did not load) or at the time limit.
+    QString templatePreview(Form19& window, const QString& word) {
+        QPointer<Form19> guard(&window);
+        auto closed = [&guard] { return !guard || !guard->isVisible(); };
+        if (!waitUntil([&] { return closed() || guard->prepared(); }, timeLimitMs_))
+            return "the template preview was still preparing at the time limit";
+        if (closed()) return "Form19 closed before its preview ran";
+        const bool toEnd = word == "end";
+        const int target = guard->field("Edit_dangqian_zhenshuo_leijia").toInt() + word.toInt();
+        auto done = [&] {
+            if (closed() || !guard->playing()) return true;
+            return !toEnd && guard->field("Edit_dangqian_zhenshuo_leijia").toInt() >= target;
+        };
+        if (!waitUntil(done, timeLimitMs_)) return "the template preview was still playing at the time limit";
+        return {};
+    }
+
+    // "drop N M": photo N dragged onto frame M of the template shown in the template
+    // manager, with the mouse. Without a template shown the manager says so, as to a person.
+    QString drop(int photoRow, int frame) {
+        Form8* manager = Windows::get<Form8>();
+        if (!manager->isVisible()) return "drop needs the template manager open (in Form8)";
+        manager->finishLoading();
+        if (!manager->photoTile(photoRow)) return QString("no photo %1 in the template manager").arg(photoRow + 1);
+        if (manager->field("Edit_mobanhangshu").isEmpty()) {
+            manager->dropPhoto(photoRow, frame);
+            return {};
+        }
+        if (!manager->dragPhotoToFrame(photoRow, frame))
+            return QString("no frame %1 in the template shown").arg(frame + 1);
         return {};
     }
 
