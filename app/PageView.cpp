@@ -8,6 +8,7 @@
 #include "app/Form13.h"
 #include "app/Form18.h"
 #include "app/Messages.h"
+#include "templates/Form20.h"
 #include "app/PhotoRendering.h"
 #include "photos/PhotoTable.h"
 #include "platform/TextTable.h"
@@ -98,16 +99,20 @@ void PageView::cellClick(int cell) {
 void PageView::cellDoubleClick(int cell) {
     QLabel* label = controls_.cells.value(cell - 1);
     if (!label || label->pixmap().isNull()) return;
-    if (const TextTable* slotTable = SlotTable()) {
-        const PhotoTemplates templates = TemplatesOfPhoto(*slotTable, largeRow());
-        if (templates != PhotoTemplates::None) openTemplatesOfPhoto(templates);
-    }
     cellClick(cell);
+    const int row = CellPhotoRow(page(), cell);
+    if (const TextTable* slotTable = SlotTable()) {
+        const PhotoTemplates templates = TemplatesOfPhoto(*slotTable, row);
+        if (templates != PhotoTemplates::None) openTemplatesOfPhoto(row, templates);
+    }
 }
 
-// Form20 (the templates of one photo) is opened from here once it exists: with its opening
-// timer for OneComplete, without it otherwise.
-void PageView::openTemplatesOfPhoto(PhotoTemplates templates) { templateRequests_.append(templates); }
+// Form20 lists the templates of the photo; it opens the preview at once by itself when the
+// photo is in one complete template.
+void PageView::openTemplatesOfPhoto(int row, PhotoTemplates templates) {
+    templateRequests_.append(templates);
+    if (Form20* form20 = Windows::get<Form20>()) form20->showForPhoto(row);
+}
 
 // ---- The large photo.
 

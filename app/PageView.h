@@ -17,10 +17,9 @@
 // ShowPhotoLarge draws through the renderer window; a photo it cannot draw shows its
 // file's icon, and every render ends within the renderer's time limit.
 //
-// The templates of a photo open in the template-preview window Form20, which is not built
-// yet: a double-click counts the photo's templates (TemplatesOfPhoto) and hands the answer
-// to openTemplatesOfPhoto, which only records it (templateRequests). That is the one place
-// the window is to be opened from.
+// A double-click on a filled cell shows its photo large, then, when the photo is in any
+// template (TemplatesOfPhoto), opens Form20 with the photo's templates through
+// openTemplatesOfPhoto, which also records the answer (templateRequests).
 
 #include <QList>
 #include <QObject>
@@ -79,7 +78,7 @@ private:
     void setWantedSize(QSize size);
     // The refusal of the zoom commands, or empty.
     QString zoomRefusal() const;
-    void openTemplatesOfPhoto(PhotoTemplates templates);
+    void openTemplatesOfPhoto(int row, PhotoTemplates templates);
 
     void Image_zhujiemianMouseDown(QPoint inPicture);
     void Image_zhujiemianMouseMove(QPoint inWindow);

@@ -167,8 +167,14 @@ TEST_F(PageViewWindow, DoubleClickAsksForThePhotosTemplatesOnlyOnAFilledCell) {
         EXPECT_TRUE(messages_.isEmpty());
 
         main.Image1Click();
+        bool listed = false;
+        desktop_->queueModalAction("Form20", [&listed](Window& w) {
+            listed = true;
+            w.reject();
+        });
         main.Image1DblClick();  // its one template has no empty slot
         EXPECT_EQ(main.pageView().templateRequests(), QList<PhotoTemplates>{PhotoTemplates::OneComplete});
+        EXPECT_TRUE(listed);
         EXPECT_EQ(field("Edit_hangshu"), "0");
 
         // "查看照片" in the cell's menu shows the cell last under the mouse.
