@@ -11,16 +11,6 @@
 
 namespace {
 
-void CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
-
 class MusicScript : public ProgramFixture {};
 
 TEST_F(MusicScript, AddsTheSampleSongAndLyricsAndPlaysThemInThePreview) {

@@ -11,27 +11,6 @@
 
 namespace {
 
-void CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
-
-// The rows of the printed table `name` (without its caption line).
-QList<QStringList> PrintedTable(const QString& output, const QString& name) {
-    const QStringList lines = output.split('\n');
-    QList<QStringList> rows;
-    int line = int(lines.indexOf("# " + name));
-    if (line < 0) return rows;
-    for (line += 2; line < lines.size() && !lines[line].startsWith('#') && !lines[line].isEmpty(); ++line)
-        rows.append(lines[line].split('\t'));
-    return rows;
-}
-
 class PhotoScript : public ProgramFixture {};
 
 TEST_F(PhotoScript, AddsPhotosOfEveryShapeToTheShippedLibraryAndPlacesThemAll) {

@@ -13,19 +13,9 @@
 
 namespace {
 
-void CopyFolder(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
-
 // The rows of the printed table `name` (without its caption line): the lines after it with
 // as many columns as the captions.
-QList<QStringList> PrintedTable(const QString& output, const QString& name) {
+QList<QStringList> PrintedTableOfWidth(const QString& output, const QString& name) {
     const QStringList lines = output.split('\n');
     QList<QStringList> rows;
     int line = int(lines.indexOf("# " + name));
@@ -62,7 +52,7 @@ TEST_F(TemplateManagerScript, AnAlbumBuiltByHandFromTheShippedLibraryIsMadeAsAVc
     // Two templates of the shipped library: two horizontal places and one vertical, and
     // two horizontal places.
     int mixed = 0, pair = 0;
-    const QList<QStringList> library = PrintedTable(listing.output, "Form8.ListView_moban");
+    const QList<QStringList> library = PrintedTableOfWidth(listing.output, "Form8.ListView_moban");
     for (int row = 0; row < library.size(); ++row) {
         const QStringList& t = library[row];
         if (!mixed && t.value(3) == "2" && t.value(4) == "1") mixed = row + 1;
@@ -112,14 +102,14 @@ TEST_F(TemplateManagerScript, AnAlbumBuiltByHandFromTheShippedLibraryIsMadeAsAVc
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString() << run.output.toStdString();
     EXPECT_FALSE(run.errors.contains("time limit")) << run.errors.toStdString();
 
-    const QList<QStringList> used = PrintedTable(run.output, "Form8.ListView_moban_shiyong");
+    const QList<QStringList> used = PrintedTableOfWidth(run.output, "Form8.ListView_moban_shiyong");
     ASSERT_EQ(used.size(), 2) << run.output.toStdString();
     EXPECT_EQ(used[0].value(1), library[mixed - 1].value(1));
     EXPECT_EQ(used[1].value(1), library[pair - 1].value(1));
     for (const QStringList& t : used) EXPECT_EQ(t.value(7), "已完成") << t.join(' ').toStdString();
     // Every slot holds the photo dropped on its frame (photo rows are 0-based).
     QStringList slotPhotos;
-    for (const QStringList& slot : PrintedTable(run.output, "Form8.ListView_moban_shiyong_canshu"))
+    for (const QStringList& slot : PrintedTableOfWidth(run.output, "Form8.ListView_moban_shiyong_canshu"))
         slotPhotos.append(slot.value(12));
     EXPECT_EQ(slotPhotos, QStringList({"0", "1", "3", "2", "0"}));
     EXPECT_EQ(PrintedLines(run.output, "messages"),
@@ -128,7 +118,7 @@ TEST_F(TemplateManagerScript, AnAlbumBuiltByHandFromTheShippedLibraryIsMadeAsAVc
     // The making's own account of the album: both templates and the closing movie.
     const qint64 total = run.output.section("Form25.Edit_zhizuo_zongzhen_sum\t", 1).section('\n', 0, 0).toLongLong();
     qint64 frames = 150;
-    for (const QStringList& parameters : PrintedTable(listing.output, "Form2.ListView_mobancanshu"))
+    for (const QStringList& parameters : PrintedTableOfWidth(listing.output, "Form2.ListView_mobancanshu"))
         for (const QStringList& t : used)
             if (parameters.value(9) == t.value(0)) frames += parameters.value(10).toLongLong();
     EXPECT_EQ(total, frames);

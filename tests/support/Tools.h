@@ -1,6 +1,7 @@
 #pragma once
 // Running the programs of build/bin from a test.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,3 +16,10 @@ QString BinDir();
 
 // Runs build/bin/<program> with `arguments`, waiting at most `timeoutMs`.
 ToolRun RunTool(const QString& program, const QStringList& arguments, int timeoutMs = 60000);
+
+// Copies every file below `from` to the same place below `to`, making folders as needed.
+void CopyFolder(const QString& from, const QString& to);
+
+// The rows of the table `name` as lumora-script prints it ("# name", the caption line, then
+// tab-separated rows up to the next "#" line or an empty line), without the caption line.
+QList<QStringList> PrintedTable(const QString& output, const QString& name);
